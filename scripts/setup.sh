@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 libwine-dev
   xvfb x11-apps xdotool imagemagick librsvg2-bin
-  qpdf poppler-utils osslsigncode zip
+  qpdf poppler-utils osslsigncode zip unzip openssl libxml2-utils fonts-dejavu-core
 )
 
 missing=()
@@ -16,9 +16,23 @@ while read -r name status; do
 done < <(for p in "${packages[@]}"; do
            printf '%s %s\n' "$p" "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || echo absent)"
          done)
+# Node.js may come from another source than Debian (with npm inside): ask for the commands, not the packages.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+
+# The release checks read the swatch files back with an npm package, pinned in tests/release/package-lock.json.
+node_tools() {
+  local dir
+  dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/release
+  if [ -f "$dir/package-lock.json" ] && ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"; then
+    echo "setup: installing the release checks' npm packages"
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error && cp package-lock.json node_modules/.installed-lock.json)
+  fi
+}
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"
+  node_tools
   exit 0
 fi
 
@@ -28,3 +42,4 @@ dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i3
 # The i386 security index is sometimes unreachable; the release suite still serves wine32.
 apt-get update || echo "setup: apt-get update reported a failure; going on with the indexes it got"
 apt-get install -y --no-install-recommends -t bookworm "${missing[@]}"
+node_tools
