@@ -30,10 +30,12 @@ if(EXISTS ${ORVAN_GTEST_SOURCE}/CMakeLists.txt AND NOT TARGET gtest)
   add_subdirectory(${ORVAN_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
 
-# orvan_add_gtest(NAME SOURCES ... [LIBS ...] [ENV VAR=VALUE ...] [TIMEOUT s] [LABELS ...])
+# orvan_add_gtest(NAME SOURCES ... [LIBS ...] [ENV VAR=VALUE ...] [TIMEOUT s] [LABELS ...] [PARALLEL])
 # One GoogleTest program, one ctest entry; under a cross build ctest runs it through Wine.
+# Windows tests share one Wine prefix, its registry and C: drive, so they run one at a time unless
+# PARALLEL says the program touches nothing shared (no registry, only folders of its own).
 function(orvan_add_gtest name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  cmake_parse_arguments(T "PARALLEL" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(WIN32)
@@ -47,6 +49,9 @@ function(orvan_add_gtest name)
     TIMEOUT ${T_TIMEOUT}
     LABELS "${ORVAN_ARCH};${T_LABELS}"
     ENVIRONMENT "ORVAN_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVAN_BUILD_DIR=${CMAKE_BINARY_DIR};ORVAN_WIN32_DIR=${ORVAN_WIN32_DIR};ORVAN_WIN64_DIR=${ORVAN_WIN64_DIR};${T_ENV}")
+  if(WIN32 AND NOT T_PARALLEL)
+    set_tests_properties(${ORVAN_ARCH}.${name} PROPERTIES RESOURCE_LOCK wine_prefix)
+  endif()
 endfunction()
 
 # Every program and library of one build lands in bin/, so tests find their helpers and plug-ins beside them.
