@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SpanCase{"Wide390", 390, 100, 2, 0, 110, 400, false},
                       SpanCase{"Wide391", 391, 100, 2, 1, 110, 200.5, false},
                       SpanCase{"Wide1200", 1200, 100, 2, 3, 110, 302.5, false},
-                      SpanCase{"Wide10", 10, 100, 2, 0, 110, 20, false},
+                      SpanCase{"Wide12", 12, 100, 2, 0, 110, 22, false},
                       SpanCase{"Narrow8", 8, 100, 2, 0, 110, 18, true},
                       SpanCase{"High3190", 100, 3190, 9, 0, 400, 110, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -200,26 +200,28 @@ TEST(IllustratorFrame, NarrowArtworkLineKeepsItsValues) {
 // Single precision shows in the very first mark: the float factor 0.3528f makes 5 mm
 // 14.1723347 points where double precision rounded to float gives 14.1723356.
 TEST(IllustratorFrame, FloatEditionComputesInSinglePrecision) {
-  const auto frame = BuildIllustratorFrame<float>(AiRect<float>{0, 0, 0, 0}, false);
-  ASSERT_EQ(frame.status, FrameStatus::Ok);
-  const auto& right = frame.elements[1].rect;  // R + 10 mm to R + 15 mm, B to B + 5 mm
+  const auto atOrigin = BuildIllustratorFrame<float>(AiRect<float>{0, 0, 0, 0}, false);
+  ASSERT_EQ(atOrigin.status, FrameStatus::Ok);
+  const auto& right = atOrigin.elements[1].rect;  // R + 10 mm to R + 15 mm, B to B + 5 mm
   EXPECT_EQ(right.top, 14.1723347f);
   EXPECT_NE(right.top, static_cast<float>(5 / 0.3528));
   EXPECT_EQ(right.left, 28.3446693f);
   EXPECT_EQ(right.right, 42.5170059f);
 
-  // Far from the origin every sum rounds to float on its own: a frame computed in double
-  // or in x87 extended precision and rounded once at the end would differ here.
-  const float L = 100000.3f, B = -70000.7f;
+  // Every step rounds to float on its own. Here the line's end lies one float step away
+  // from the same sums taken in double (or x87 extended precision) and rounded once.
+  const float L = 1070.724f, B = -523.5f, R = L + 300;
   volatile float factor = 0.3528f;
   const volatile float mm5 = 5.0f / factor, mm10 = 10.0f / factor, mm15 = 15.0f / factor;
-  const auto far = BuildIllustratorFrame<float>(AiRect<float>{L, B + 100, L + 300, B}, false);
-  ASSERT_EQ(far.status, FrameStatus::Ok);
-  const volatile float span = (L + 300 - L) + mm10;
+  const auto away = BuildIllustratorFrame<float>(AiRect<float>{L, B + 100, R, B}, false);
+  ASSERT_EQ(away.status, FrameStatus::Ok);
+  const volatile float span = (R - L) + mm10;
   const volatile float lineStart = L - mm15;
   const volatile float lineEnd = lineStart + span * 0.5f;
-  EXPECT_EQ(far.elements.back().rect.right, lineEnd);
-  EXPECT_EQ(far.elements.back().rect.left, L - mm5);
+  const double roundedOnce = (double(L) - mm15) + ((double(R) - L) + mm10) * 0.5;
+  ASSERT_NE(lineEnd, static_cast<float>(roundedOnce));
+  EXPECT_EQ(away.elements.back().rect.right, lineEnd);
+  EXPECT_EQ(away.elements.back().rect.left, L - mm5);
 }
 
 struct RefusalCase {
