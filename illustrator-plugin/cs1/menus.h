@@ -1,0 +1,17 @@
+// MarkwellCS1's submenu: the globals block that keeps its command items, and the menu building.
+#pragma once
+
+#include "ai_types.h"
+
+namespace orvan::markwell::cs1 {
+
+// Allocated through "SP Blocks Suite" at startup; the host keeps its address across unload and reload.
+struct Globals {
+  AIMenuItemHandle marksItem;
+  AIMenuItemHandle marksWithSquaresItem;
+  std::int32_t unused[2];
+};
+
+AIErr AddRegmarksMenus(SPPluginRef self, Globals* globals);
+
+}  // namespace orvan::markwell::cs1
