@@ -14,6 +14,8 @@ namespace {
 constexpr double kRadius = 2.5;        // mark radius, half a square's side, triangle radius
 constexpr double kColumnOffset = 12.5; // column centres left and right of the box
 constexpr double kBandOffset = 7.5;    // bottom and top band centres outside the box
+constexpr double kTopInset = 2.5;      // highest left mark centre below the top edge; the row
+                                       // span ends as far left of the right edge
 constexpr double kShift = 10;          // right column upward, top row to the right
 constexpr double kMaxSpacing = 400;
 constexpr double kHalfLine = 0.5;
@@ -43,28 +45,18 @@ CorelFrame BuildCorelFrame(const std::optional<CorelBox>& artwork, bool withSqua
   const double XR = x + w + kColumnOffset;
   const double YB = y - kBandOffset;
   const double YT = y + h + kBandOffset;
-  const double verticalSpan = (y + h - kRadius) - YB;
-  const double horizontalSpan = (x + w - kRadius) - XL;
+  const double verticalSpan = (y + h - kTopInset) - YB;
+  const double horizontalSpan = (x + w - kTopInset) - XL;
   if (!detail::AllFinite(x, y, w, h, XR, YT, verticalSpan, horizontalSpan)) {
     frame.status = FrameStatus::NotFinite;
     return frame;
   }
-  const auto column = detail::HalveSpacing(verticalSpan, kMaxSpacing);
-  const auto row = detail::HalveSpacing(horizontalSpan, kMaxSpacing);
-  if (!column.fits || !row.fits) {
-    frame.status = FrameStatus::TooLarge;
-    return frame;
-  }
-  const double D = column.spacing, E = row.spacing;
-  frame.status = FrameStatus::Ok;
-  frame.marksPerColumn = column.added + 2;
-  frame.marksPerRow = row.added;
-  frame.columnSpacing = D;
-  frame.rowSpacing = E;
+  if (!detail::PlanSpacings(frame, verticalSpan, horizontalSpan, kMaxSpacing)) return frame;
+  const double D = frame.columnSpacing, E = frame.rowSpacing;
 
-  for (int i = 0; i <= column.added + 1; ++i)
+  for (int i = 0; i < frame.marksPerColumn; ++i)
     AddPair(frame, XL, YB + i * D, XR, YB + kShift + i * D, withSquares);
-  for (int j = 1; j <= row.added; ++j)
+  for (int j = 1; j <= frame.marksPerRow; ++j)
     AddPair(frame, XL + j * E, YB, XL + kShift + j * E, YT, withSquares);
 
   CorelElement triangle{ElementKind::Triangle, FrameLayer::Regmark};

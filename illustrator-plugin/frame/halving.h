@@ -31,6 +31,24 @@ Halved<Real> HalveSpacing(Real span, Real maxSpacing) {
   return result;
 }
 
+// Halves both spans and records the outcome in the frame (an AiFrame or a CorelFrame);
+// false when the frame has nothing to draw.
+template <class Frame, class Real>
+bool PlanSpacings(Frame& frame, Real verticalSpan, Real horizontalSpan, Real maxSpacing) {
+  const auto column = HalveSpacing(verticalSpan, maxSpacing);
+  const auto row = HalveSpacing(horizontalSpan, maxSpacing);
+  if (!column.fits || !row.fits) {
+    frame.status = FrameStatus::TooLarge;
+    return false;
+  }
+  frame.status = FrameStatus::Ok;
+  frame.marksPerColumn = column.added + 2;
+  frame.marksPerRow = row.added;
+  frame.columnSpacing = column.spacing;
+  frame.rowSpacing = row.spacing;
+  return true;
+}
+
 template <class Real, class... Rest>
 bool AllFinite(Real first, Rest... rest) {
   return std::isfinite(first) && (std::isfinite(rest) && ...);

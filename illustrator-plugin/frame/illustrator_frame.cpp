@@ -53,26 +53,16 @@ AiFrame<Real> BuildIllustratorFrame(const std::optional<AiRect<Real>>& artwork, 
     frame.status = FrameStatus::NotFinite;
     return frame;
   }
-  const auto column = detail::HalveSpacing(verticalSpan, mm.mm400);
-  const auto row = detail::HalveSpacing(horizontalSpan, mm.mm400);
-  if (!column.fits || !row.fits) {
-    frame.status = FrameStatus::TooLarge;
-    return frame;
-  }
-  const Real sv = column.spacing, sh = row.spacing;
-  frame.status = FrameStatus::Ok;
-  frame.marksPerColumn = column.added + 2;
-  frame.marksPerRow = row.added;
-  frame.columnSpacing = sv;
-  frame.rowSpacing = sh;
+  if (!detail::PlanSpacings(frame, verticalSpan, horizontalSpan, mm.mm400)) return frame;
+  const Real sv = frame.columnSpacing, sh = frame.rowSpacing;
 
-  for (int i = 0; i <= column.added + 1; ++i) {
+  for (int i = 0; i < frame.marksPerColumn; ++i) {
     const Real step = Real(i) * sv;
     const AiRect<Real> left{L - mm.mm15, B - mm.mm10 + step, L - mm.mm10, B - mm.mm15 + step};
     const AiRect<Real> right{R + mm.mm10, B + mm.mm5 + step, R + mm.mm15, B + step};
     AddPair(frame, left, right, withSquares);
   }
-  for (int j = 1; j <= row.added; ++j) {
+  for (int j = 1; j <= frame.marksPerRow; ++j) {
     const Real step = Real(j) * sh;
     const AiRect<Real> bottom{L - mm.mm15 + step, B - mm.mm10, L - mm.mm10 + step, B - mm.mm15};
     const AiRect<Real> top{L + step, T + mm.mm15, L + mm.mm5 + step, T + mm.mm10};
