@@ -19,6 +19,7 @@ if [ -n "$cert" ]; then cert=$(realpath "$cert"); fi
 # The CorelDRAW palettes live below the maker's home folder (and, for CorelDRAW 2018 and later, below the shared
 # "Orvan Palettes" folder), which the maker's setup fills: they never go into the program folder.
 rm -rf dist-home
+mkdir -p dist-home
 cmake --install "$build_root/win32" --component home --prefix "$ORVAN_ROOT/dist-home" >/dev/null
 sed "s/\$/\r/" >dist-home/README.txt <<'TXT'
 Files for the maker's setup program, not for the installer's program folder.

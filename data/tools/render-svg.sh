@@ -17,7 +17,7 @@ case "$out" in
       pngs+=("$work/$size.png")
     done
     if [ -n "$colours" ]; then
-      "$convert" "${pngs[@]}" -colors "$colours" -type Palette "ICO:$out.part"
+      "$convert" "${pngs[@]}" +dither -colors "$colours" -type Palette "ICO:$out.part"
     else
       "$convert" "${pngs[@]}" "ICO:$out.part"
     fi ;;
