@@ -105,6 +105,7 @@ public:
 
 private:
   void lay();
+  std::string stubFor(Bits bits) const;
 
   Description description_;
   std::vector<IllustratorPlace> illustrators_;

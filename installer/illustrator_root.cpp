@@ -1,0 +1,52 @@
+// Finding Illustrator's root: the registered program, its folder, three levels up.
+#include "illustrator_root.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "host_detection.h"
+#include "platform/files.h"
+#include "platform/program_type.h"
+
+bool FindIllustratorRoot(const std::string& versionKey, IllustratorRoot& root) {
+  std::string exe = GetIllustratorExePath(versionKey);
+  unsigned long type = 0;
+  if (!programs::programType(exe, type)) return false;
+  size_t cut = exe.find_last_of('\\');
+  if (cut == std::string::npos || !files::setCurrentDir(exe.substr(0, cut))) return false;
+  for (int level = 0; level < 3; ++level)
+    if (!files::setCurrentDir("..")) return false;
+  root = {files::currentDir(), type};
+  return true;
+}
+
+int VersionNumber(const std::string& version) {
+  int value = 0;
+  auto [end, error] = std::from_chars(version.data(), version.data() + version.size(), value);
+  return error == std::errc() && end == version.data() + version.size() ? value : 0;
+}
+
+std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  const std::string haystack = lower(text), needle = lower(from);
+  std::string result;
+  size_t start = 0;
+  for (size_t hit = haystack.find(needle); hit != std::string::npos; hit = haystack.find(needle, start)) {
+    result += text.substr(start, hit - start) + to;
+    start = hit + from.size();
+  }
+  return result + text.substr(start);
+}
+
+bool CanEnter(const std::string& folder) { return files::setCurrentDir(folder); }
+
+const char kRootFailure[] = "Could not find/acces root";
+
+void ReportIllustrator(ReportMemo& report, const std::string& name, const InstallFailure& failure) {
+  report.Append("\tAdobe Illustrator " + name + (failure ? " -> FAILED" : " -> OK"));
+  if (failure) report.Append("\tERROR: " + *failure);
+}
