@@ -113,7 +113,7 @@ test('each icon holds the sizes the window or the toolbar asks for', () => {
   const expected = {
     'template_St.ico': [16, 24, 32], 'cutrix_16.ico': [16, 24, 32], 'cutout_16.ico': [16, 24, 32],
     'pdf_16.ico': [16, 24, 32], 'benchmate.ico': [16, 24, 32, 48, 256], 'plugin.ico': [16, 24, 32, 48, 64],
-    'palette.ico': [32], 'about.ico': [32, 16],
+    'palette.ico': [32, 48, 64], 'about.ico': [32, 16],
   };
   for (const [file, sizes] of Object.entries(expected)) {
     assert.deepEqual(iconImages(file).map((image) => image.size), sizes, file);
