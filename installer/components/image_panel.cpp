@@ -46,7 +46,8 @@ void TImagePanel::CreateIn(HWND parent, int id) {
 }
 
 void TImagePanel::Changed() {
-  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+  // The face is painted beneath the panel's children, so they are painted again on top of it.
+  if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TImagePanel::SetCaption(const std::string& caption) {
