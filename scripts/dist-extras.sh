@@ -25,9 +25,10 @@ sed "s/\$/\r/" >dist-home/README.txt <<'TXT'
 Files for the maker's setup program, not for the installer's program folder.
 
 Corel\   the Q series palettes for CorelDRAW. The setup copies this folder into the home folder that it
-         registers as HKEY_LOCAL_MACHINE\SOFTWARE\Orvan\Cutbench, value "HomeDir" (CorelDRAW X5 to 2017), and
-         into the all-users application data folder as "Orvan Palettes\Corel\" (CorelDRAW 2018 and later).
-         The Tablebar plug-in opens them at every CorelDRAW start.
+         registers as HKEY_LOCAL_MACHINE\SOFTWARE\Orvan\Cutbench, value "HomeDir" (CorelDRAW X5 to 2017 take
+         the palettes from there), and into the all-users application data folder as "Orvan Palettes\Corel\"
+         (CorelDRAW 2018 and later). The Tablebar plug-in opens them at every CorelDRAW start; it needs the
+         "HomeDir" value for every CorelDRAW version.
 The flatbed template belongs in the home folder as Templates\Orvan_Q_Series.cdt.
 TXT
 
