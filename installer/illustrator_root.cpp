@@ -26,13 +26,18 @@ int VersionNumber(const std::string& version) {
   return error == std::errc() && end == version.data() + version.size() ? value : 0;
 }
 
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
 std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to) {
   if (from.empty()) return text;
-  auto lower = [](std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  };
-  const std::string haystack = lower(text), needle = lower(from);
+  const std::string haystack = Lower(text), needle = Lower(from);
   std::string result;
   size_t start = 0;
   for (size_t hit = haystack.find(needle); hit != std::string::npos; hit = haystack.find(needle, start)) {
@@ -42,7 +47,9 @@ std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& fro
   return result + text.substr(start);
 }
 
-bool CanEnter(const std::string& folder) { return files::setCurrentDir(folder); }
+bool TwinPresent(const std::string& root, const std::string& twin) {
+  return Lower(twin) != Lower(root) && files::setCurrentDir(twin);
+}
 
 const char kRootFailure[] = "Could not find/acces root";
 

@@ -21,8 +21,10 @@ int VersionNumber(const std::string& version);
 // Replaces every occurrence of from, ignoring letter case, in one pass over text.
 std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& from, const std::string& to);
 
-// Whether a folder can be made the current folder (and so is taken to be present).
-bool CanEnter(const std::string& folder);
+// Whether the other edition's folder is present: it can be made the current folder and is not the root
+// itself. A root outside "Program Files" is its own twin by the renaming rules; taking it for one would put
+// the other edition's plug-in over the right one.
+bool TwinPresent(const std::string& root, const std::string& twin);
 
 // What one installation step answers: nothing on success, the error line's message on failure.
 using InstallFailure = std::optional<std::string>;

@@ -23,7 +23,7 @@ InstallFailure Install64Bit(const std::string& root, int v, const std::string& f
   if (InstallFailure failed = CopyBesideMarker(root, "VisiBone2.ai", file)) return failed;
   std::string twin = ReplaceAllIgnoreCase(ReplaceAllIgnoreCase(root, "Program Files", "Program Files (x86)"),
                                           " (64 Bit)", "");
-  if (!CanEnter(twin)) return std::nullopt;
+  if (!TwinPresent(root, twin)) return std::nullopt;
   return Install32Bit(twin, v, file);
 }
 

@@ -41,7 +41,7 @@ InstallFailure Install32BitEdition(const std::string& root, int v) {
   if (InstallFailure failed = CopyBesideMarker(root, "Adobe\\", Edition32(v))) return failed;
   if (v < 16) return std::nullopt;
   std::string twin = TwinOf32BitRoot(root, v);
-  if (!CanEnter(twin)) return std::nullopt;
+  if (!TwinPresent(root, twin)) return std::nullopt;
   return CopyBesideMarker(twin, "Adobe\\x64\\", Edition64(v));
 }
 
@@ -50,7 +50,7 @@ InstallFailure Install64BitEdition(const std::string& root, int v, const std::st
   if (Edition64(v).empty()) return "No 64 bit plug-in exists for Adobe Illustrator " + name;
   if (InstallFailure failed = CopyBesideMarker(root, "Adobe\\x64\\", Edition64(v))) return failed;
   std::string twin = TwinOf64BitRoot(root, v);
-  if (!CanEnter(twin)) return std::nullopt;
+  if (!TwinPresent(root, twin)) return std::nullopt;
   return Install32BitEdition(twin, v);
 }
 

@@ -161,6 +161,22 @@ INSTANTIATE_TEST_SUITE_P(IllustratorPlugin, Installation, testing::Values(
          {"\tAdobe Illustrator 16 -> FAILED", "\tERROR: Could not copy {pf}Adobe\\MarkwellCS6.aip (2)"},
          {{InFilters("{ai}", "MarkwellCS6.aip"), "Adobe\\x64\\MarkwellCS6.aip"},
           {InFilters("{twin}", "MarkwellCS6.aip"), ""}}},
+    Case{"64bit_outside_Program_Files_is_not_its_own_twin",
+         [](ws::Description& d) {
+           d.illustrators = {Ai("23", Bits::B64)};
+           d.illustrators[0].folder = "Apps\\Adobe Illustrator CC 2019";
+         },
+         Plugin("23"),
+         {"\tAdobe Illustrator 23 -> OK"},
+         {{InFilters("{ai}", "MarkwellCC2018.aip"), "Adobe\\x64\\MarkwellCC2018.aip"}}},
+    Case{"32bit_outside_Program_Files_is_not_its_own_twin",
+         [](ws::Description& d) {
+           d.illustrators = {Ai("16", Bits::B32)};
+           d.illustrators[0].folder = "Apps\\Illustrator";
+         },
+         Plugin("16"),
+         {"\tAdobe Illustrator 16 -> OK"},
+         {{InFilters("{ai}", "MarkwellCS6.aip"), "Adobe\\MarkwellCS6.aip"}}},
     Case{"CC_list_empty",
          [](ws::Description& d) { d.illustrators = {Ai("23", Bits::B64)}; },
          CCPlugins({}),
