@@ -1,19 +1,11 @@
 // Finding an installed Illustrator's root folder from its registered program, and its twin edition's folder.
 // Shared by the plug-in and the palette installation.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "report_memo.h"
-
-struct IllustratorRoot {
-  std::string folder;         // three levels above the folder of the registered program
-  unsigned long programType;  // GetBinaryTypeA's answer for that program
-};
-
-// versionKey is the version with its suffix ("15.1"). False when no program is registered, the file is no
-// program, or a folder on the way up cannot be entered; the process's current folder is left at the root.
-bool FindIllustratorRoot(const std::string& versionKey, IllustratorRoot& root);
 
 // The integer value of a version text; 0 when it is no number.
 int VersionNumber(const std::string& version);
@@ -28,7 +20,10 @@ bool TwinPresent(const std::string& root, const std::string& twin);
 
 // What one installation step answers: nothing on success, the error line's message on failure.
 using InstallFailure = std::optional<std::string>;
-extern const char kRootFailure[];
 
-// Appends the version's status line and, after a FAILED one, its error line.
-void ReportIllustrator(ReportMemo& report, const std::string& name, const InstallFailure& failure);
+// One installation into an Illustrator version named name (version and suffix): finds the root, runs the
+// step for the program's type on it (another type of program gets nothing and counts as done), and appends
+// the status line and, after a FAILED one, its error line.
+using InstallStep = std::function<InstallFailure(const std::string& root)>;
+void InstallIntoIllustrator(const std::string& name, ReportMemo& report, const InstallStep& step64,
+                            const InstallStep& step32);

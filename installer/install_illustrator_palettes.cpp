@@ -3,7 +3,6 @@
 #include "host_detection.h"
 #include "host_installation.h"
 #include "illustrator_root.h"
-#include "platform/program_type.h"
 #include "program_folder.h"
 #include "utils.h"
 
@@ -31,14 +30,10 @@ InstallFailure Install64Bit(const std::string& root, int v, const std::string& f
 
 void InstallIllustratorPaletteFile(const std::string& version, const std::string& suffix, ReportMemo& report,
                                    const std::string& file) {
-  const std::string name = version + suffix;
   const int v = VersionNumber(version);
-  IllustratorRoot root;
-  if (!FindIllustratorRoot(name, root)) return ReportIllustrator(report, name, kRootFailure);
-  InstallFailure failed;
-  if (root.programType == programs::kWindows64) failed = Install64Bit(root.folder, v, file);
-  else if (root.programType == programs::kWindows32) failed = Install32Bit(root.folder, v, file);
-  ReportIllustrator(report, name, failed);
+  InstallIntoIllustrator(
+      version + suffix, report, [&](const std::string& root) { return Install64Bit(root, v, file); },
+      [&](const std::string& root) { return Install32Bit(root, v, file); });
 }
 
 void InstallIllustratorPalettes(const std::string& version, const std::string& suffix, ReportMemo& report) {

@@ -3,7 +3,6 @@
 #include "host_detection.h"
 #include "host_installation.h"
 #include "illustrator_root.h"
-#include "platform/program_type.h"
 #include "program_folder.h"
 #include "utils.h"
 
@@ -59,12 +58,9 @@ InstallFailure Install64BitEdition(const std::string& root, int v, const std::st
 void InstallIllustratorPlugin(const std::string& version, const std::string& suffix, ReportMemo& report) {
   const std::string name = version + suffix;
   const int v = VersionNumber(version);
-  IllustratorRoot root;
-  if (!FindIllustratorRoot(name, root)) return ReportIllustrator(report, name, kRootFailure);
-  InstallFailure failed;
-  if (root.programType == programs::kWindows64) failed = Install64BitEdition(root.folder, v, name);
-  else if (root.programType == programs::kWindows32) failed = Install32BitEdition(root.folder, v);
-  ReportIllustrator(report, name, failed);
+  InstallIntoIllustrator(
+      name, report, [&](const std::string& root) { return Install64BitEdition(root, v, name); },
+      [&](const std::string& root) { return Install32BitEdition(root, v); });
 }
 
 void InstallIllustratorPlugin(const std::string& version, ReportMemo& report) {
