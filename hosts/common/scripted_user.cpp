@@ -134,6 +134,25 @@ const Child* DefaultButton(HWND dialog, const std::vector<Child>& buttons) {
   return buttons.empty() ? nullptr : &buttons.front();
 }
 
+// The file name field of a common file dialog: the combo box cmb13 of the explorer style, the
+// edit control edt1 of the old style, else the dialog's first edit control.
+HWND FileNameField(HWND dialog) {
+  for (int id : {0x47C, 0x480})
+    if (HWND field = GetDlgItem(dialog, id)) return field;
+  std::vector<HWND> children;
+  EnumChildWindows(dialog, CollectWindow, reinterpret_cast<LPARAM>(&children));
+  for (HWND child : children)
+    if (SameText(ClassName(child), "Edit")) return child;
+  return nullptr;
+}
+
+bool Type(HWND dialog, const std::string& text) {
+  HWND field = FileNameField(dialog);
+  DWORD_PTR ignored = 0;
+  return field && SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                      SMTO_ABORTIFHUNG | SMTO_BLOCK, 1000, &ignored);
+}
+
 void Press(HWND dialog, const Child& button) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED), reinterpret_cast<LPARAM>(button.window));
 }
@@ -235,6 +254,7 @@ struct ScriptedUser::State {
       if (press) {
         seen.record.byRule = true;
         if (script[i].once) used[i] = true;
+        if (!script[i].fileName.empty() && Type(dialog, script[i].fileName)) seen.record.typed = script[i].fileName;
       }
     }
     if (!press) press = DefaultButton(dialog, seen.buttons);

@@ -29,6 +29,8 @@ struct Rule {
   std::string text;
   std::string button;
   bool once = false;  // used up by its first match (for dialogs that come back with other answers)
+  // File dialogs: typed into the dialog's file name field before the button is pressed.
+  std::string fileName;
 };
 
 // "CAPTION|TEXT=BUTTON", "TEXT=BUTTON" (any caption) or "=BUTTON" (any dialog); a leading "1:"
@@ -43,6 +45,7 @@ struct DialogRecord {
   std::string answer;                // text of the button pressed ("" when none could be pressed)
   bool byRule = false;               // false: the default rule chose the answer
   bool timedOut = false;             // closed with Cancel after the timeout
+  std::string typed;                 // file name typed by the rule before pressing ("" when none)
 };
 
 struct Options {
