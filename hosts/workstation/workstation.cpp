@@ -78,36 +78,45 @@ void copyFiles(const std::vector<FileCopy>& files, const std::string& folder) {
   for (const auto& f : files) copyFile(f.from, join(folder, f.to));
 }
 
+// A key of HKLM in one view, closed on every path out.
 class Key {
 public:
-  Key(const std::string& path, RegView view) {
+  static Key create(const std::string& path, RegView view) {
+    Key key;
     LONG rc = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS | orvan::test::viewFlag(view), nullptr, &key_, nullptr);
+                              KEY_ALL_ACCESS | orvan::test::viewFlag(view), nullptr, &key.key_, nullptr);
     if (rc != ERROR_SUCCESS) throw std::runtime_error("cannot create HKLM\\" + path + " (" + std::to_string(rc) + ")");
+    return key;
   }
+  static Key open(const std::string& path, RegView view) {
+    Key key;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | orvan::test::viewFlag(view), &key.key_);
+    return key;
+  }
+  Key(Key&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
   Key(const Key&) = delete;
   Key& operator=(const Key&) = delete;
-  ~Key() { RegCloseKey(key_); }
+  ~Key() { if (key_) RegCloseKey(key_); }
+  explicit operator bool() const { return key_ != nullptr; }
+
   void set(const std::string& name, const std::string& value) {
     RegSetValueExA(key_, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
   }
+  bool empty() const {
+    DWORD subkeys = 0, values = 0;
+    return RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                            nullptr, nullptr, nullptr) == ERROR_SUCCESS && subkeys == 0 && values == 0;
+  }
 
 private:
+  Key() = default;
   HKEY key_ = nullptr;
 };
 
 // Removes the key if it has neither subkeys nor values; false when it is missing or still in use.
 bool removeIfEmpty(const std::string& path, RegView view) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | orvan::test::viewFlag(view), &key) !=
-      ERROR_SUCCESS)
-    return false;
-  DWORD subkeys = 0, values = 0;
-  LONG rc = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
-                             nullptr, nullptr);
-  RegCloseKey(key);
-  if (rc != ERROR_SUCCESS || subkeys || values) return false;
+  if (Key key = Key::open(path, view); !key || !key.empty()) return false;
   return RegDeleteKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), orvan::test::viewFlag(view), 0) == ERROR_SUCCESS;
 }
 
@@ -172,8 +181,8 @@ void registerIllustrator(const Illustrator& ai, const std::string& exe) {
   std::string key = std::string(kClasses) + "\\Adobe.Illustrator." + ai.version;
   // HKLM\SOFTWARE\Classes is shared by both views on Windows; write both so Wine shows the same.
   for (RegView view : kBothViews) {
-    Key(key + "\\protocol\\StdFileEditing\\server", view).set("", exe);
-    Key(key + "\\shell\\Open\\command", view).set("", "\"" + exe + "\" \"%1\"");
+    Key::create(key + "\\protocol\\StdFileEditing\\server", view).set("", exe);
+    Key::create(key + "\\shell\\Open\\command", view).set("", "\"" + exe + "\" \"%1\"");
   }
 }
 
@@ -277,14 +286,14 @@ void Workstation::lay() {
     copyFile(findStub(c.bits, stubFor(c.bits)), place.root + (b64 ? "\\Programs64" : "\\Programs") + "\\CorelDRW.exe");
     copyFiles(c.files, place.root);
     if (c.registered) {
-      Key root(corelKey(c), viewOf(c.bits));
+      Key root = Key::create(corelKey(c), viewOf(c.bits));
       if (c.configDir) root.set("ConfigDir", place.root + "\\Draw");
-      Key(corelKey(c) + "\\Setup", viewOf(c.bits)).set("Installed", c.installed ? "Yes" : "No");
+      Key::create(corelKey(c) + "\\Setup", viewOf(c.bits)).set("Installed", c.installed ? "Yes" : "No");
     }
     corels_.push_back(place);
   }
 
-  if (d.scribo) Key(kScribo, RegView::Bits32).set("Version", "3.2");
+  if (d.scribo) Key::create(kScribo, RegView::Bits32).set("Version", "3.2");
 
   if (d.programFolder) {
     std::string folder = programFolder();
