@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <set>
+#include <vector>
 
 #include "platform/files.h"
 
@@ -15,46 +15,89 @@ std::string withCode(const std::string& message, DWORD code) {
   return message + " (" + std::to_string(static_cast<unsigned long>(code)) + ")";
 }
 
+bool printableAscii(const char* text) {
+  for (; *text; ++text)
+    if (static_cast<unsigned char>(*text) < 0x20 || static_cast<unsigned char>(*text) > 0x7E) return false;
+  return true;
+}
+
+// Case-sensitive comparison in the user's locale. Printable ASCII characters each weigh differently in
+// every locale, so for such names the bytes decide, without a call into the locale for every file listed.
 bool namesEqual(const char* a, const std::string& b) {
+  if (printableAscii(a) && printableAscii(b.c_str())) return b == a;
   return CompareStringA(LOCALE_USER_DEFAULT, 0, a, -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
-// Depth-first search below folder. Folders already searched in this call are not entered again, so a link
-// or junction that points back up cannot make the search run forever.
-bool findFileBelow(const std::string& folder, const std::string& fileName, std::string& found,
-                   std::set<files::FolderId>& searched) {
+// One search: the folders entered so far on the way down, and the last folder entered, which becomes the
+// current directory when the search ends.
+struct Search {
+  const std::string& fileName;
+  std::string& found;
+  std::vector<std::string> path;
+  std::vector<files::FolderId> pathIds;  // filled only when a link has to be checked
+  std::string lastEntered;
+};
+
+// A folder reached through a link or junction that leads back to a folder on the way down would be
+// searched again and again; such a link is passed over.
+bool leadsBackUp(Search& search, const std::string& linkedFolder) {
+  files::FolderId target;
+  if (!files::folderId(linkedFolder, target)) return false;
+  for (size_t i = 0; i < search.path.size(); ++i) {
+    if (i == search.pathIds.size()) {
+      files::FolderId id;
+      files::folderId(search.path[i], id);
+      search.pathIds.push_back(id);
+    }
+    if (!(search.pathIds[i] < target) && !(target < search.pathIds[i])) return true;
+  }
+  return false;
+}
+
+// Depth-first search below folder, listing by absolute paths: entering every folder as the current
+// directory on the way costs as much again as the listing itself.
+bool findFileBelow(Search& search, const std::string& folder) {
   LastErrorText.clear();
-  if (!files::setCurrentDir(folder)) {
+  files::Listing listing(folder + "\\*.*");
+  // Only a drive root lists no "." entry; any other folder that does not list cannot be entered.
+  if (!listing.valid() && GetLastError() != ERROR_FILE_NOT_FOUND) {
     LastErrorText = "Could not acces " + folder;
     return false;
   }
-  files::FolderId id;
-  if (files::folderId(".", id) && !searched.insert(id).second) {
-    LastErrorText = "Could not find " + fileName + " in " + folder;
-    return false;
-  }
-  files::Listing listing("*.*");
+  search.lastEntered = folder;
+  search.path.push_back(folder);
+  bool found = false;
   if (listing.valid()) {
     do {
       if (listing.isDotOrDotDot()) continue;
       const WIN32_FIND_DATAA& entry = listing.entry();
       if (listing.isDirectory()) {
-        if (findFileBelow(folder + "\\" + entry.cFileName, fileName, found, searched)) return true;
-      } else if (namesEqual(entry.cFileName, fileName)) {
-        found = folder;
-        return true;
+        const std::string sub = folder + "\\" + entry.cFileName;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && leadsBackUp(search, sub)) continue;
+        if (findFileBelow(search, sub)) {
+          found = true;
+          break;
+        }
+      } else if (namesEqual(entry.cFileName, search.fileName)) {
+        search.found = folder;
+        found = true;
+        break;
       }
     } while (listing.next());
   }
-  LastErrorText = "Could not find " + fileName + " in " + folder;
-  return false;
+  search.path.pop_back();
+  if (search.pathIds.size() > search.path.size()) search.pathIds.resize(search.path.size());
+  if (!found) LastErrorText = "Could not find " + search.fileName + " in " + folder;
+  return found;
 }
 
 }  // namespace
 
 bool FindFile(const std::string& folder, const std::string& fileName, std::string& foundFolder) {
-  std::set<files::FolderId> searched;
-  return findFileBelow(folder, fileName, foundFolder, searched);
+  Search search{fileName, foundFolder, {}, {}, {}};
+  const bool found = findFileBelow(search, folder);
+  if (!search.lastEntered.empty()) files::setCurrentDir(search.lastEntered);
+  return found;
 }
 
 bool CopyFileTo(const std::string& source, const std::string& target) {
