@@ -1,7 +1,7 @@
 // Shared by the installation tests: a workstation built for one case, the installer acting from its
 // program folder, and expected report lines or file paths written with placeholders for the laid folders.
 #pragma once
-#include <windows.h>
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
