@@ -39,7 +39,7 @@ ExeKind exeKindOf(const std::string& text) {
 
 Description parseDescription(const std::string& text) {
   try {
-    json j = json::parse(text);
+    json j = json::parse(text, nullptr, true, /*ignore_comments=*/true);
     Description d;
     d.root = j.value("root", "");
     d.clean = j.value("clean", true);

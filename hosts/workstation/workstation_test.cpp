@@ -122,7 +122,7 @@ TEST(Workstation, RemovesEverythingItMade) {
 
 TEST(Workstation, JsonFormDescribesTheSameWorkstation) {
   ws::Description d = ws::parseDescription(R"({
-    "root": "C:\\orvan-tests\\json-form", "scribo": true,
+    "root": "C:\\orvan-tests\\json-form", "scribo": true,  // comments are allowed
     "illustrator": [{"version": "15.1", "bits": 32, "exe": "not-a-program", "pluginFolder": ""}],
     "corel": [{"version": 16, "bits": 32, "designer": true, "configDir": false}],
     "programFolder": {"omit": ["Corel"]}})");
