@@ -5,9 +5,9 @@
 //   ai_host --plugin FILE.aip [--doc ARTWORK.json] [--run "MENU ITEM TEXT"]... [--cycle] [--about]
 //           [--fail "SUITE.OPERATION@N=CODE"]... [--answer "CAPTION|TEXT=BUTTON"]...
 //           [--other-plugin-group NAME] [--withhold "SUITE NAME@VERSION"]... [--ignore-access-lock]
-//           [--dialog-timeout MS] [--dump OUT.json] [--svg OUT.svg]
+//           [--send "CALLER:SELECTOR"]... [--dialog-timeout MS] [--dump OUT.json] [--svg OUT.svg]
 //
-// --run, --cycle and --about run in the order given, between startup and shutdown. Exit code 0
+// --run, --cycle, --about and --send (a message with nothing but the basic record) run in the order given, between startup and shutdown. Exit code 0
 // when the session ran (whatever the plug-in answered; the dump tells), 2 for a command line, an
 // artwork file or a plug-in file the host cannot use.
 #include <chrono>
@@ -27,7 +27,7 @@ namespace {
 using namespace orvan::aihost;
 
 struct Command {
-  enum Kind { Run, Cycle, About } kind;
+  enum Kind { Run, Cycle, About, Send } kind;
   std::string text;
 };
 
@@ -53,6 +53,7 @@ Options Parse(int argc, char** argv) {
     else if (a == "--run") o.commands.push_back({Command::Run, value(i)});
     else if (a == "--cycle") o.commands.push_back({Command::Cycle, ""});
     else if (a == "--about") o.commands.push_back({Command::About, ""});
+    else if (a == "--send") o.commands.push_back({Command::Send, value(i)});
     else if (a == "--fail") o.failures.push_back(value(i));
     else if (a == "--answer") o.answers.push_back(value(i));
     else if (a == "--withhold") o.withheld.push_back(value(i));
@@ -123,6 +124,11 @@ int Main(int argc, char** argv) {
       case Command::Run: session.run(c.text); break;
       case Command::Cycle: session.cycle(o.ignoreAccessLock); break;
       case Command::About: session.about(); break;
+      case Command::Send: {
+        const auto colon = c.text.find(':');
+        session.sendPlain(c.text.substr(0, colon), colon == std::string::npos ? "" : c.text.substr(colon + 1));
+        break;
+      }
     }
   }
   session.shutdown();

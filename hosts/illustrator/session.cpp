@@ -15,7 +15,7 @@ AIErr Session::send(const char* caller, const char* selector, SPMessageData* mes
   return result;
 }
 
-void Session::notSent(const char* caller, const char* selector, const std::string& why) {
+void Session::notSent(const std::string& caller, const std::string& selector, const std::string& why) {
   host_.messages.push_back(MessageRecord{caller, selector, why, false, kNoErr, {}});
 }
 
@@ -85,6 +85,12 @@ void Session::about() {
   if (!running_) return notSent(kSPInterfaceCaller, kSPAboutSelector, "the plug-in is not running");
   SPMessageData message{};
   send(kSPInterfaceCaller, kSPAboutSelector, &message, "");
+}
+
+void Session::sendPlain(const std::string& caller, const std::string& selector) {
+  if (!running_) return notSent(caller.c_str(), selector.c_str(), "the plug-in is not running");
+  SPMessageData message{};
+  send(caller.c_str(), selector.c_str(), &message, "");
 }
 
 void Session::shutdown() {

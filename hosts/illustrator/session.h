@@ -20,6 +20,8 @@ class Session {
   // Unload and reload; a plug-in that holds an access lock on itself stays loaded.
   void cycle(bool ignoreAccessLock);
   void about();
+  // Any caller and selector, with the plain message record.
+  void sendPlain(const std::string& caller, const std::string& selector);
   void shutdown();
 
   bool running() const { return running_; }
@@ -35,7 +37,7 @@ class Session {
   std::string loadError_;
 
   AIErr send(const char* caller, const char* selector, SPMessageData* message, const std::string& detail);
-  void notSent(const char* caller, const char* selector, const std::string& why);
+  void notSent(const std::string& caller, const std::string& selector, const std::string& why);
   bool load();
   bool reachable(const MenuItem& item) const;
 };

@@ -23,7 +23,13 @@ AIErr Startup(SPPluginRef self) {
   if (AIErr err = sSPBlocks->AllocateBlock(sizeof(Globals), "globals", &block)) return err;
   sGlobals = static_cast<Globals*>(block);
   *sGlobals = Globals{};
-  return AddRegmarksMenus(self, sGlobals);
+  const AIErr err = AddRegmarksMenus(self, sGlobals);
+  if (err) {
+    // The plug-in does not start: its block would otherwise stay allocated for the whole session.
+    sSPBlocks->FreeBlock(sGlobals);
+    sGlobals = nullptr;
+  }
+  return err;
 }
 
 void Shutdown(SPMessageData* message) {
