@@ -123,7 +123,8 @@ TEST(Lifecycle, SuiteTheHostDoesNotOfferStopsStartup) {
     // Acquired after the dialog manager's basic suite: its alert names the suite; S!Fd itself
     // shows no error dialog.
     ASSERT_EQ(d["dialogs"].size(), 1u);
-    EXPECT_EQ(d["dialogs"][0]["texts"][0], "Error: 1394689636, suite: AI Document Suite, version: 8!"  // S!Fd in decimal);
+    // 1394689636 is S!Fd in decimal.
+    EXPECT_EQ(d["dialogs"][0]["texts"][0], "Error: 1394689636, suite: AI Document Suite, version: 8!");
   } else {
     EXPECT_EQ(d["dialogs"], json::array());
   }
