@@ -2,6 +2,7 @@
 #include <cstring>
 #include <new>
 
+#include "plugin_entry.h"
 #include "regmark_plugin.h"
 #include "suites_cc.h"
 
@@ -56,10 +57,5 @@ AIErr Dispatch(const char* caller, const char* selector, SPMessageData* message)
 
 extern "C" __declspec(dllexport) AIErr AI_CALL PluginMain(const char* caller, const char* selector,
                                                           void* message) noexcept {
-  try {
-    if (!caller || !selector || !message) return kBadParameterErr;
-    return Dispatch(caller, selector, static_cast<SPMessageData*>(message));
-  } catch (...) {
-    return kCantHappenErr;
-  }
+  return orvan::markwell::AtHostBoundary(caller, selector, message, Dispatch);
 }

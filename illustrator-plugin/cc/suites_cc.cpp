@@ -36,11 +36,6 @@ const void* sAIArtConverter;
 
 namespace {
 
-template <class T>
-const void** Slot(const T** pointer) {
-  return reinterpret_cast<const void**>(pointer);
-}
-
 const SuiteEntry kBaseSuites[] = {
     {kSPAccessSuite, 3, Slot(&sSPAccess)},
     {kSPPluginsSuite, 4, Slot(&sSPPlugins)},

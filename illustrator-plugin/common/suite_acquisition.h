@@ -15,6 +15,12 @@ struct SuiteEntry {
   const void** suite;
 };
 
+// The address of a typed suite pointer as the table stores it.
+template <class T>
+const void** Slot(const T** pointer) {
+  return reinterpret_cast<const void**>(pointer);
+}
+
 struct SuiteList {
   const SuiteEntry* entries;
   std::size_t count;

@@ -6,6 +6,7 @@
 #include "cs1_edition.h"
 #include "dialogs.h"
 #include "menus.h"
+#include "plugin_entry.h"
 #include "suites_cs1.h"
 
 namespace {
@@ -103,10 +104,5 @@ AIErr Dispatch(const char* caller, const char* selector, SPMessageData* message)
 
 extern "C" __declspec(dllexport) AIErr AI_CALL PluginMain(const char* caller, const char* selector,
                                                           void* message) noexcept {
-  try {
-    if (!caller || !selector || !message) return kBadParameterErr;
-    return Dispatch(caller, selector, static_cast<SPMessageData*>(message));
-  } catch (...) {
-    return kCantHappenErr;
-  }
+  return orvan::markwell::AtHostBoundary(caller, selector, message, Dispatch);
 }

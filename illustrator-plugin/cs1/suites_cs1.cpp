@@ -28,11 +28,6 @@ const void* sAITextFrame;
 
 namespace {
 
-template <class T>
-const void** Slot(const T** pointer) {
-  return reinterpret_cast<const void**>(pointer);
-}
-
 const SuiteEntry kSuites[] = {
     {kSPBlocksSuite, 2, Slot(&sSPBlocks)},
     {kSPAccessSuite, 3, Slot(&sSPAccess)},

@@ -45,17 +45,23 @@ struct Expected {
   }
 };
 
+// Header, kind, interface version and code entry: what both editions' lists begin with.
+Expected PiplStart(std::uint32_t count) {
+  Expected e;
+  e.u16(1), e.u32(0), e.u32(count);
+  e.property("dnik", "AEPS", 4);
+  e.chars("EBDA", 4), e.chars("srvi", 4), e.u32(0), e.u32(4), e.u32(2);
+  e.property("68xw", "PluginMain", 12);
+  return e;
+}
+
 std::string Bin() { return orvan::test::programFolder(); }
 
 }  // namespace
 
 #ifdef _WIN64
 TEST(Resources, PropertyListOf64BitEditionByteForByte) {
-  Expected e;
-  e.u16(1), e.u32(0), e.u32(4);
-  e.property("dnik", "AEPS", 4);
-  e.chars("EBDA", 4), e.chars("srvi", 4), e.u32(0), e.u32(4), e.u32(2);
-  e.property("68xw", "PluginMain", 12);
+  Expected e = PiplStart(4);
   e.property("mnip", "Markwell", 12);
   for (const char* file : {"\\MarkwellCC.aip", "\\adobe\\MarkwellCS6.aip", "\\adobe\\MarkwellCC2018.aip"})
     EXPECT_EQ(Pipl(Bin() + file), e.bytes) << file;
@@ -87,11 +93,7 @@ TEST(Resources, VersionBlockOf64BitEdition) {
 }
 #else
 TEST(Resources, PropertyListOf32BitEditionByteForByte) {
-  Expected e;
-  e.u16(1), e.u32(0), e.u32(3);
-  e.property("dnik", "AEPS", 4);
-  e.chars("EBDA", 4), e.chars("srvi", 4), e.u32(0), e.u32(4), e.u32(2);
-  e.property("68xw", "PluginMain", 12);
+  Expected e = PiplStart(3);
   e.bytes.push_back(0);
   EXPECT_EQ(Pipl(Bin() + "\\MarkwellCS1.aip"), e.bytes);
 }
