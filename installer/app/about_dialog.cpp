@@ -24,15 +24,15 @@ HFONT MakeFont(const char* face, int pixelHeight) {
   return CreateFontIndirectA(&font);
 }
 
-// Loads a bitmap resource as a DIB section; a 32-bit one gets its colours premultiplied by its alpha, as
-// AlphaBlend expects.
-orvan::ui::Bitmap LoadPicture(const char* name, SIZE& size) {
+// Loads a bitmap resource as a DIB section; with premultiply, a 32-bit one gets its colours multiplied by its
+// alpha, as AlphaBlend expects of a picture with straight alpha.
+orvan::ui::Bitmap LoadPicture(const char* name, SIZE& size, bool premultiply) {
   orvan::ui::Bitmap bitmap(static_cast<HBITMAP>(
       LoadImageA(orvan::ui::ThisModule(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   DIBSECTION dib{};
   if (!bitmap || !GetObjectA(bitmap.get(), sizeof dib, &dib)) return {};
   size = {dib.dsBm.bmWidth, dib.dsBm.bmHeight};
-  if (dib.dsBm.bmBitsPixel == 32 && dib.dsBm.bmBits) {
+  if (premultiply && dib.dsBm.bmBitsPixel == 32 && dib.dsBm.bmBits) {
     auto* pixel = static_cast<BYTE*>(dib.dsBm.bmBits);
     for (LONG i = 0; i < dib.dsBm.bmWidth * dib.dsBm.bmHeight; ++i, pixel += 4)
       for (int c = 0; c < 3; ++c) pixel[c] = static_cast<BYTE>(pixel[c] * pixel[3] / 255);
@@ -89,11 +89,11 @@ void TAboutDlg::CreateForm() {
   imagePanel1_.SetBackgroundColor(RGB(255, 255, 255));
   imagePanel1_.SetBounds(0, 0, client.right, client.bottom);
   SIZE tileSize{};
-  orvan::ui::Bitmap tile = LoadPicture("ABOUTTILE", tileSize);
+  orvan::ui::Bitmap tile = LoadPicture("ABOUTTILE", tileSize, false);
   imagePanel1_.SetImage(tile.get());
   imagePanel1_.CreateIn(Handle());
 
-  logo_ = LoadPicture("ABOUTLOGO", logoSize_);
+  logo_ = LoadPicture("ABOUTLOGO", logoSize_, true);
   imgCompany_ = AddControl("STATIC", SS_OWNERDRAW, kLogoId, 16, 16, 309, 100, "", labelFont_.get());
   lblDescription_ = AddControl("STATIC", SS_LEFT | SS_NOPREFIX, kDescriptionId, 16, 136, 309, 14, "lblDescription",
                                labelFont_.get());
@@ -127,6 +127,7 @@ int TAboutDlg::ShowModal() {
   modalResult_ = 0;
   if (owner_) EnableWindow(owner_, FALSE);
   ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
   SetFocus(cmdOK_);
   MSG message{};
   while (modalResult_ == 0 && Handle()) {

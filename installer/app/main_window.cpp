@@ -134,6 +134,9 @@ void TPluginForm::CreateControls() {
     ++id;
   }
   memo_.Attach(Control("mReport"));
+  // Report lines are indented by one or two tabs; the edit control's default stops would push them far right.
+  int tabStop = 16;
+  SendMessageA(Control("mReport"), EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
   scribo_.Attach(Control("lblScribo"));
 }
 

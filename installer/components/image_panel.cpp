@@ -32,10 +32,10 @@ TImagePanel::TImagePanel(const std::string& name) : caption_(name), font_(Defaul
 
 void TImagePanel::CreateIn(HWND parent, int id) {
   RegisterWindowClass({.name = kClassName, .background = nullptr, .style = 0});
-  // No WS_CLIPCHILDREN: transparent labels on the panel rely on the face being painted beneath them.
+  // Children are clipped: a transparent child gets the face beneath it from PaintFaceBehind instead.
   CreateHandle({.className = kClassName,
                 .caption = "",
-                .style = WS_CHILD | (visible_ ? WS_VISIBLE : 0u),
+                .style = WS_CHILD | WS_CLIPCHILDREN | (visible_ ? WS_VISIBLE : 0u),
                 .exStyle = WS_EX_CONTROLPARENT,
                 .x = left_,
                 .y = top_,
@@ -202,6 +202,20 @@ void TImagePanel::PaintCaption(HDC dc) {
   TextOutA(dc, x, y, caption_.c_str(), static_cast<int>(caption_.size()));
 }
 
+void TImagePanel::PaintFaceBehind(HWND child, HDC childDC) {
+  RECT at{};
+  GetWindowRect(child, &at);
+  MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&at), 2);
+  POINT oldOrigin{};
+  SetViewportOrgEx(childDC, -at.left, -at.top, &oldOrigin);
+  int oldMode = GetBkMode(childDC);
+  COLORREF oldColour = GetTextColor(childDC);
+  Paint(childDC);
+  SetTextColor(childDC, oldColour);
+  SetBkMode(childDC, oldMode);
+  SetViewportOrgEx(childDC, oldOrigin.x, oldOrigin.y, nullptr);
+}
+
 void TImagePanel::PaintBuffered(HDC target) {
   ApplyAutoSize();
   // The face is painted off screen and copied in one step, so tiling never flickers.
@@ -239,6 +253,18 @@ LRESULT TImagePanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       left_ = static_cast<short>(LOWORD(lParam));
       top_ = static_cast<short>(HIWORD(lParam));
       return 0;
+    case WM_CTLCOLORSTATIC: {
+      // A form that answers with the hollow brush wants the child transparent: it shows the face.
+      LRESULT brush = ForwardToForm(Handle(), message, wParam, lParam);
+      if (brush == reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)))
+        PaintFaceBehind(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+      return brush;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item->CtlType == ODT_STATIC) PaintFaceBehind(item->hwndItem, item->hDC);
+      return ForwardToForm(Handle(), message, wParam, lParam);
+    }
     default:
       if (ForwardsToForm(message)) return ForwardToForm(Handle(), message, wParam, lParam);
       return Window::WndProc(message, wParam, lParam);

@@ -56,6 +56,9 @@ public:
 
   // Paints the whole face onto dc, whose origin is the panel's top-left corner.
   void Paint(HDC dc);
+  // Paints the part of the face that lies beneath a child window into the child's device context, so that
+  // a transparent child (a label, a picture) shows the panel through it.
+  void PaintFaceBehind(HWND child, HDC childDC);
 
 protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

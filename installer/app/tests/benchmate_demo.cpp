@@ -1,10 +1,13 @@
 // The demo's hands on a running Benchmate.exe: one command per call, so a script can take a screenshot
 // between them. Prints window rectangles as "left top width height" for cropping.
-//   benchmate_demo form | page INDEX | press CAPTION... | about | close-about | close
+//   benchmate_demo form | page INDEX | press CAPTION... | about | close-about | close | shot CLASS FILE.bmp
+// "shot" copies a window as Windows shows it into a bitmap file: without a window manager, Wine leaves an owned
+// window that overlaps its owner black on the X display, although Windows itself shows it whole.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,41 @@ int PrintRect(HWND window) {
   GetWindowRect(window, &r);
   std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   return 0;
+}
+
+// Writes the screen area of the window as a 24-bit bitmap file.
+int Shot(HWND window, const std::string& file) {
+  if (!window) return PrintRect(nullptr);
+  RECT r{};
+  GetWindowRect(window, &r);
+  int width = r.right - r.left, height = r.bottom - r.top;
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, picture);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  BITMAPFILEHEADER fileHeader{};
+  fileHeader.bfType = 0x4D42;
+  fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+  fileHeader.bfSize = fileHeader.bfOffBits + rowBytes * height;
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(rowBytes) * height);
+  SelectObject(memory, old);
+  DeleteObject(picture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return out ? PrintRect(window) : 1;
 }
 
 }  // namespace
@@ -70,6 +108,7 @@ int main(int argc, char** argv) {
     PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
     return 0;
   }
+  if (command == "shot" && args.size() == 3) return Shot(WaitFor(args[1].c_str(), 5000), args[2]);
   if (command == "close") {
     PostMessageA(form, WM_CLOSE, 0, 0);
     return 0;
