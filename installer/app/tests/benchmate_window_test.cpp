@@ -11,6 +11,7 @@
 #include <set>
 
 #include "benchmate_driver.h"
+#include "version_info_class.h"
 #include "wine_paths.h"
 #include "workstation.h"
 
@@ -294,7 +295,59 @@ INSTANTIATE_TEST_SUITE_P(
                       AboutCase{"WithoutVersionInfo", false, "About Benchmate.exe", {"Benchmate.exe", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- One instance, size limits ----
+// ---- The program file: version resource and manifest ----
+
+struct ResourceCase {
+  const char* key;
+  const char* value;
+};
+
+class VersionResource : public ::testing::TestWithParam<ResourceCase> {};
+
+TEST_P(VersionResource, HoldsTheProductsStrings) {
+  HMODULE library = LoadLibraryA((kBin + "VersionInfo.dll").c_str());
+  ASSERT_NE(library, nullptr);
+  auto create = reinterpret_cast<CreateVersionInfoClassInstanceFn>(
+      reinterpret_cast<void*>(GetProcAddress(library, kCreateVersionInfoExport)));
+  ASSERT_NE(create, nullptr);
+  VersionInfoClass* info = create();
+  std::string value = info->GetValue((kBin + "Benchmate.exe").c_str(), GetParam().key);
+  delete info;
+  FreeLibrary(library);
+  EXPECT_EQ(value, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Benchmate, VersionResource,
+                         ::testing::Values(ResourceCase{"ProductName", "Orvan Cutbench"},
+                                           ResourceCase{"FileDescription", "Orvan Cutbench"},
+                                           ResourceCase{"FileVersion", "1.33.0.0"},
+                                           ResourceCase{"ProductVersion", "1.0.0.0"},
+                                           ResourceCase{"InternalName", "Benchmate.exe"}),
+                         [](const auto& info) { return std::string(info.param.key); });
+
+TEST(Manifest, AsksForAdministratorRightsVisualStylesAndNamesTheProgram) {
+  HMODULE exe = LoadLibraryExA((kBin + "Benchmate.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  HRSRC found = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(found, nullptr);
+  std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, found))), SizeofResource(exe, found));
+  FreeLibrary(exe);
+  EXPECT_NE(manifest.find(R"(level="requireAdministrator" uiAccess="false")"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"), std::string::npos);
+  EXPECT_NE(manifest.find(R"(name="Orvan.Applications" version="1.0.0.0" processorArchitecture="x86")"),
+            std::string::npos);
+}
+
+// ---- Placement, one instance, size limits ----
+
+TEST_F(BenchmateTest, StartsInTheMiddleOfTheDesktop) {
+  ASSERT_NE(Start({}), nullptr);
+  RECT window{}, desktop{};
+  GetWindowRect(form_, &window);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
+  EXPECT_NEAR((window.left + window.right) / 2, (desktop.left + desktop.right) / 2, 1);
+  EXPECT_NEAR((window.top + window.bottom) / 2, (desktop.top + desktop.bottom) / 2, 1);
+}
 
 TEST_F(BenchmateTest, ASecondStartRestoresAndRaisesTheFirstAndEndsShowingNothing) {
   ASSERT_NE(Start({}), nullptr);
