@@ -18,8 +18,9 @@ std::optional<std::string> AskPdfFileName(HWND owner) {
   dialog.lpstrFile = file;
   dialog.nMaxFile = kPathBuffer;
   dialog.lpstrTitle = "Publish to PDF";
-  // OFN_FILEMUSTEXIST belongs to open dialogs: in a save dialog it refuses every name of a PDF
-  // that does not exist yet. The folder must exist; an existing file is replaced without asking.
+  // OFN_FILEMUSTEXIST is documented for open dialogs only ("cannot be used with a Save As dialog
+  // box"): Windows would refuse every name of a PDF that does not exist yet (Wine ignores it).
+  // The folder must exist; an existing file is replaced without asking.
   dialog.Flags = OFN_PATHMUSTEXIST;
   dialog.lpstrDefExt = "pdf";
   if (!GetSaveFileNameA(&dialog)) return std::nullopt;

@@ -98,8 +98,7 @@ public:
   HRESULT STDMETHODCALLTYPE AddToSelection() override {
     if (HRESULT hr = alive(); FAILED(hr)) return hr;
     if (!shape_) return S_OK;
-    for (const auto& w : doc_->selection)
-      if (w.lock() == shape_) return S_OK;
+    if (!doc_->selectedShapes.insert(shape_.get()).second) return S_OK;
     doc_->selection.push_back(shape_);
     return S_OK;
   }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,7 @@ struct Document {
   int activePage = 0;        // index into pages
   std::weak_ptr<Layer> activeLayer;
   std::vector<std::weak_ptr<Shape>> selection;
+  std::set<const Shape*> selectedShapes;  // the same shapes, for a quick "already selected"
   std::vector<CommandGroup> groups;
   int openGroups = 0;
   bool closed = false;
