@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "controls.h"
 #include "version_text.h"
 
 namespace orvan::installer {
@@ -15,14 +16,6 @@ constexpr int kLogoId = 200, kDescriptionId = 201, kVersionId = 202, kCopyrightI
 constexpr COLORREF kLabelColour = RGB(180, 180, 180);
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-HFONT MakeFont(const char* face, int pixelHeight) {
-  LOGFONTA font{};
-  font.lfHeight = -Scaled(pixelHeight);
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-  return CreateFontIndirectA(&font);
-}
 
 // Loads a bitmap resource as a DIB section; with premultiply, a 32-bit one gets its colours multiplied by its
 // alpha, as AlphaBlend expects of a picture with straight alpha.
@@ -79,8 +72,8 @@ void TAboutDlg::CreateForm() {
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
-  formFont_.reset(MakeFont("Tahoma", 11));
-  labelFont_.reset(MakeFont("MS Sans Serif", 11));
+  formFont_.reset(orvan::ui::CreateScaledFont("Tahoma", 11));
+  labelFont_.reset(orvan::ui::CreateScaledFont("MS Sans Serif", 11));
   SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
 
   RECT client{};

@@ -31,16 +31,6 @@ const std::pair<const char*, Handler> kHandlers[] = {
 
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 
-HFONT MakeFont(const char* face, int pixelHeight) {
-  LOGFONTA font{};
-  font.lfHeight = -Scaled(pixelHeight);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  font.lfQuality = DEFAULT_QUALITY;
-  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-  return CreateFontIndirectA(&font);
-}
-
 // The outer size of the form for its design client area, kept within the size limits.
 SIZE DesignWindowSize() {
   RECT r{0, 0, Scaled(kClientWidth + 2 * kBorderWidth), Scaled(kClientHeight + 2 * kBorderWidth)};
@@ -76,9 +66,9 @@ void TPluginForm::Create() {
                 .y = desktop.top + (desktop.bottom - desktop.top - size.cy) / 2,
                 .width = size.cx,
                 .height = size.cy});
-  font_.reset(MakeFont("MS Sans Serif", 13));
-  tabFont_.reset(MakeFont("MS Sans Serif", 11));
-  labelFont_.reset(MakeFont("MS Sans Serif", 12));
+  font_.reset(orvan::ui::CreateScaledFont("MS Sans Serif", 13));
+  tabFont_.reset(orvan::ui::CreateScaledFont("MS Sans Serif", 11));
+  labelFont_.reset(orvan::ui::CreateScaledFont("MS Sans Serif", 12));
   CreateControls();
   LayOut();
   FormCreate();

@@ -59,6 +59,15 @@ HWND CreateControl(const ControlArgs& args) {
   return control;
 }
 
+HFONT CreateScaledFont(const char* face, int pixelHeight) {
+  LOGFONTA font{};
+  font.lfHeight = -Scaled(pixelHeight);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectA(&font);
+}
+
 void FitLabelWidth(HWND label) {
   std::string text = WindowText(label);
   HDC dc = GetDC(label);

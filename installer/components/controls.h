@@ -31,6 +31,9 @@ struct ControlArgs {
 // Creates the control; throws std::runtime_error when Windows refuses.
 HWND CreateControl(const ControlArgs& args);
 
+// A font of the face with a character height in pixels at 96 dots per inch, scaled to the screen.
+HFONT CreateScaledFont(const char* face, int pixelHeight);
+
 // Gives a label the width of its caption in its font, as labels size themselves to their text.
 void FitLabelWidth(HWND label);
 

@@ -50,48 +50,19 @@ void TImagePanel::Changed() {
   if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void TImagePanel::SetCaption(const std::string& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  Changed();
-}
+void TImagePanel::SetCaption(const std::string& caption) { Assign(caption_, caption); }
 
-void TImagePanel::SetTextAlign(TextAlign align) {
-  if (align == textAlign_) return;
-  textAlign_ = align;
-  Changed();
-}
+void TImagePanel::SetTextAlign(TextAlign align) { Assign(textAlign_, align); }
 
-void TImagePanel::SetAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
-  Changed();
-}
+void TImagePanel::SetAutoSize(bool autoSize) { Assign(autoSize_, autoSize); }
 
-void TImagePanel::SetBackgroundColor(COLORREF color) {
-  if (color == backgroundColor_) return;
-  backgroundColor_ = color;
-  Changed();
-}
+void TImagePanel::SetBackgroundColor(COLORREF color) { Assign(backgroundColor_, color); }
 
-void TImagePanel::SetBackgroundStyle(BrushStyle style) {
-  if (style == backgroundStyle_) return;
-  backgroundStyle_ = style;
-  Changed();
-}
+void TImagePanel::SetBackgroundStyle(BrushStyle style) { Assign(backgroundStyle_, style); }
 
-void TImagePanel::SetBorderColor(COLORREF color) {
-  if (color == borderColor_) return;
-  borderColor_ = color;
-  Changed();
-}
+void TImagePanel::SetBorderColor(COLORREF color) { Assign(borderColor_, color); }
 
-void TImagePanel::SetBorderWidth(int width) {
-  if (width < 0) width = 0;
-  if (width == borderWidth_) return;
-  borderWidth_ = width;
-  Changed();
-}
+void TImagePanel::SetBorderWidth(int width) { Assign(borderWidth_, width < 0 ? 0 : width); }
 
 void TImagePanel::SetImage(HBITMAP picture) {
   if (picture && picture == image_.get()) return;

@@ -72,6 +72,13 @@ private:
   bool HasPicture() const;
   void ApplyAutoSize();
   void Changed();
+  // Stores value and asks for a repaint, both only when it differs from the field.
+  template <class T>
+  void Assign(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    Changed();
+  }
   void PaintBuffered(HDC target);
 
   std::string caption_;
