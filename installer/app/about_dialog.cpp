@@ -38,6 +38,8 @@ orvan::ui::Bitmap LoadPicture(const char* name, SIZE& size, bool premultiply) {
 TAboutDlg::TAboutDlg(HWND owner) : owner_(owner) {}
 
 TAboutDlg::~TAboutDlg() {
+  // The window goes before the icons and fonts it shows.
+  if (Handle()) DestroyWindow(Handle());
   if (icon_) DestroyIcon(icon_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }

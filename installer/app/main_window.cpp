@@ -46,7 +46,10 @@ SIZE DesignWindowSize() {
 }  // namespace
 
 TPluginForm::TPluginForm() = default;
-TPluginForm::~TPluginForm() = default;
+TPluginForm::~TPluginForm() {
+  // The controls go before the fonts and pictures they show.
+  if (Handle()) DestroyWindow(Handle());
+}
 
 void TPluginForm::Create() {
   HINSTANCE module = orvan::ui::ThisModule();
