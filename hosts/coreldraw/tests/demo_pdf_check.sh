@@ -6,7 +6,8 @@ set -euo pipefail
 ORVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 export ORVAN_BUILD_ROOT=$1
 source "$ORVAN_ROOT/scripts/wine-env.sh"
-wine_server_running || wine_up
+echo "demo check: prefix $WINEPREFIX, display ${DISPLAY:-none}"
+wine_server_running || wine_up || true
 out=$2
 rm -rf "$out"
 "$ORVAN_ROOT/scripts/demo-coreldraw.sh" "$ORVAN_BUILD_ROOT" "$out"
