@@ -1,6 +1,9 @@
 // Attach, session start and stop, unload, and the event switch of the plug-in object.
 #include "communication_interface.h"
 
+#include <optional>
+#include <string_view>
+
 #include "host_members.h"
 #include "platform/host_window.h"
 #include "platform/message_box.h"
@@ -12,32 +15,35 @@ namespace {
 
 // An event argument is read only when it has the type the host promises; anything else is
 // ignored, never read as a pointer.
-const wchar_t* StringArgument(const VARIANTARG& arg) {
-  if (arg.vt == VT_BSTR) return arg.bstrVal ? arg.bstrVal : L"";
-  if (arg.vt == (VT_BYREF | VT_BSTR) && arg.pbstrVal) return *arg.pbstrVal ? *arg.pbstrVal : L"";
-  return nullptr;
+std::optional<std::wstring_view> StringArgument(const VARIANTARG& arg) {
+  BSTR text = nullptr;
+  if (arg.vt == VT_BSTR)
+    text = arg.bstrVal;
+  else if (arg.vt == (VT_BYREF | VT_BSTR) && arg.pbstrVal)
+    text = *arg.pbstrVal;
+  else
+    return std::nullopt;
+  return std::wstring_view(text ? text : L"", SysStringLen(text));
 }
 
 VARIANT_BOOL* BooleanReference(const VARIANTARG& arg) {
   return arg.vt == (VT_BYREF | VT_BOOL) ? arg.pboolVal : nullptr;
 }
 
-std::wstring_view Text(const wchar_t* bstr) { return std::wstring_view(bstr, SysStringLen(const_cast<BSTR>(bstr))); }
-
 void RunCommand(CommandTable& table, const DISPPARAMS& args) {
   if (args.cArgs != 1 || !args.rgvarg) return;
-  const wchar_t* identifier = StringArgument(args.rgvarg[0]);
+  const auto identifier = StringArgument(args.rgvarg[0]);
   if (!identifier) return;
-  if (CommandEntry* entry = FindCommand(table, Text(identifier))) entry->handler(table);
+  if (CommandEntry* entry = FindCommand(table, *identifier)) entry->handler(table);
 }
 
 void AnswerCommandState(CommandTable& table, const DISPPARAMS& args) {
   if (args.cArgs != 3 || !args.rgvarg) return;
-  const wchar_t* identifier = StringArgument(args.rgvarg[2]);
+  const auto identifier = StringArgument(args.rgvarg[2]);
   VARIANT_BOOL* enabled = BooleanReference(args.rgvarg[1]);
   if (!identifier || !enabled) return;
   // The host reads this answer as 1 or 0, not automation's -1 for true.
-  if (const CommandEntry* entry = FindCommand(table, Text(identifier))) *enabled = entry->enabled ? 1 : 0;
+  if (const CommandEntry* entry = FindCommand(table, *identifier)) *enabled = entry->enabled ? 1 : 0;
 }
 
 }  // namespace
