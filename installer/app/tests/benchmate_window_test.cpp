@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -122,16 +123,59 @@ INSTANTIATE_TEST_SUITE_P(
         DetectionCase{"CorelX3HasNoPaletteBox", {}, {Draw("13")}, {"Cutrix Plug-in/CorelDRAW/CorelDRAW X3"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BenchmateTest, WithoutScriboTheHiddenInformationGroupSaysSoAndTheInstallPageIsShown) {
-  ASSERT_NE(Start({}), nullptr);
+struct ScriboCase {
+  const char* name;
+  bool scribo;
+  const char* caption;
+};
+
+class Scribo : public BenchmateTest, public ::testing::WithParamInterface<ScriboCase> {};
+
+TEST_P(Scribo, TheHiddenInformationGroupTellsWhetherScriboIsThereAndTheInstallPageIsShown) {
+  ws::Description d;
+  d.scribo = GetParam().scribo;
+  ASSERT_NE(Start(d), nullptr);
   EXPECT_EQ(ShownPage(form_), "Install");
   HWND info = Find(form_, {"Install", "Information "});
   ASSERT_NE(info, nullptr);
   EXPECT_FALSE(IsWindowVisible(info));
-  EXPECT_EQ(Text(Child(info, "", "Static")), "Scribo is NOT installed!");
+  EXPECT_EQ(Text(Child(info, "", "Static")), GetParam().caption);
   HWND vba = Find(form_, {"Install", "Visual Basic for Applications is installed with your CorelDRAW!"});
   ASSERT_NE(vba, nullptr);
   EXPECT_FALSE(IsWindowEnabled(vba));
+}
+
+INSTANTIATE_TEST_SUITE_P(Workstations, Scribo,
+                         ::testing::Values(ScriboCase{"Absent", false, "Scribo is NOT installed!"},
+                                           ScriboCase{"Present", true, "Scribo is installed."}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The boxes of a group stand in two columns, rows 24 pixels apart from 32, all inside their group.
+TEST_F(BenchmateTest, BoxesStandInTwoColumnsOfEvenRowsInsideTheirGroup) {
+  ASSERT_NE(Start({}), nullptr);
+  for (const char* pageCaption : {"Cutrix Plug-in", "Palette"}) {
+    HWND page = Page(form_, pageCaption);
+    ASSERT_NE(page, nullptr);
+    for (HWND group = GetWindow(page, GW_CHILD); group; group = GetWindow(group, GW_HWNDNEXT)) {
+      RECT frame{};
+      GetClientRect(group, &frame);
+      std::map<LONG, std::vector<LONG>> columns;  // left -> tops
+      for (HWND box = GetWindow(group, GW_CHILD); box; box = GetWindow(box, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(box, &r);
+        MapWindowPoints(HWND_DESKTOP, group, reinterpret_cast<POINT*>(&r), 2);
+        std::string where = std::string(pageCaption) + "/" + Text(group) + "/" + Text(box);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= frame.right && r.bottom <= frame.bottom) << where;
+        columns[r.left].push_back(r.top);
+      }
+      EXPECT_EQ(columns.size(), 2u) << Text(group);
+      for (auto& [left, tops] : columns) {
+        std::sort(tops.begin(), tops.end());
+        for (size_t row = 0; row < tops.size(); ++row)
+          EXPECT_EQ(tops[row], Scaled(32 + 24 * static_cast<int>(row))) << Text(group) << " column " << left;
+      }
+    }
+  }
 }
 
 // ---- Caption ----
