@@ -195,6 +195,7 @@ struct ScriptedUser::State {
     bool closing = false;
   };
   std::map<HWND, Open> open;
+  std::map<HWND, Clock::time_point> firstSeen;  // dialogs not answered yet
   std::thread watcher;
 
   void Watch() {
@@ -216,13 +217,9 @@ struct ScriptedUser::State {
   void Look() {
     const auto now = Clock::now();
     const auto dialogs = ProcessDialogs();
-    for (auto it = open.begin(); it != open.end();) {
-      if (std::find(dialogs.begin(), dialogs.end(), it->first) == dialogs.end()) {
-        it = open.erase(it);
-      } else {
-        ++it;
-      }
-    }
+    auto gone = [&](HWND window) { return std::find(dialogs.begin(), dialogs.end(), window) == dialogs.end(); };
+    std::erase_if(open, [&](const auto& entry) { return gone(entry.first); });
+    std::erase_if(firstSeen, [&](const auto& entry) { return gone(entry.first); });
     for (HWND dialog : dialogs) {
       auto known = open.find(dialog);
       if (known != open.end()) {
@@ -240,6 +237,8 @@ struct ScriptedUser::State {
       }
       // A dialog below a nested one is disabled; it is answered once it is in front again.
       if (!IsWindowEnabled(dialog)) continue;
+      const auto seen = firstSeen.try_emplace(dialog, now).first->second;
+      if (now - seen < options.think) continue;
       Answer(dialog, now);
     }
   }

@@ -51,6 +51,8 @@ struct DialogRecord {
 struct Options {
   std::chrono::milliseconds poll{20};
   std::chrono::milliseconds timeout{8000};
+  // How long the user looks at a new dialog before answering it (for demonstrations and screenshots).
+  std::chrono::milliseconds think{0};
 };
 
 class ScriptedUser {

@@ -5,7 +5,8 @@
 //   ai_host --plugin FILE.aip [--doc ARTWORK.json] [--run "MENU ITEM TEXT"]... [--cycle] [--about]
 //           [--fail "SUITE.OPERATION@N=CODE"]... [--answer "CAPTION|TEXT=BUTTON"]...
 //           [--other-plugin-group NAME] [--withhold "SUITE NAME@VERSION"]... [--ignore-access-lock]
-//           [--send "CALLER:SELECTOR"]... [--dialog-timeout MS] [--dump OUT.json] [--svg OUT.svg]
+//           [--send "CALLER:SELECTOR"]... [--dialog-timeout MS] [--dialog-think MS]
+//           [--dump OUT.json] [--svg OUT.svg]
 //
 // --run, --cycle, --about and --send (a message with nothing but the basic record) run in the order given, between startup and shutdown. Exit code 0
 // when the session ran (whatever the plug-in answered; the dump tells), 2 for a command line, an
@@ -38,6 +39,7 @@ struct Options {
   std::string otherGroup;
   bool ignoreAccessLock = false;
   int dialogTimeoutMs = 8000;
+  int dialogThinkMs = 0;
 };
 
 Options Parse(int argc, char** argv) {
@@ -60,6 +62,7 @@ Options Parse(int argc, char** argv) {
     else if (a == "--other-plugin-group") o.otherGroup = value(i);
     else if (a == "--ignore-access-lock") o.ignoreAccessLock = true;
     else if (a == "--dialog-timeout") o.dialogTimeoutMs = std::stoi(value(i));
+    else if (a == "--dialog-think") o.dialogThinkMs = std::stoi(value(i));
     else if (a == "--dump") o.dump = value(i);
     else if (a == "--svg") o.svg = value(i);
     else throw std::invalid_argument("unknown option " + a);
@@ -111,7 +114,8 @@ int Main(int argc, char** argv) {
 
   std::vector<orvan::scripted::Rule> rules;
   for (const auto& a : o.answers) rules.push_back(orvan::scripted::ParseRule(a));
-  orvan::scripted::ScriptedUser user(rules, {std::chrono::milliseconds(20), std::chrono::milliseconds(o.dialogTimeoutMs)});
+  orvan::scripted::ScriptedUser user(rules, {std::chrono::milliseconds(20), std::chrono::milliseconds(o.dialogTimeoutMs),
+                                             std::chrono::milliseconds(o.dialogThinkMs)});
 
   Session session(host, user);
   int exitCode = 0;

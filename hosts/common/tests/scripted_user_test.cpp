@@ -78,3 +78,11 @@ TEST(ScriptedUser, RuleWithoutAnswerIsRefused) {
   EXPECT_EQ(r.text, "Could not add");
   EXPECT_EQ(r.button, "OK");
 }
+
+TEST(ScriptedUser, ThinksBeforeAnsweringWhenAsked) {
+  ScriptedUser user({}, Options{20ms, 8000ms, 400ms});
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(MessageBoxA(nullptr, "Look at me", "Demo", MB_OK), IDOK);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 400ms);
+  EXPECT_EQ(user.Take().size(), 1u);
+}
