@@ -116,10 +116,11 @@ public:
     guidesLocked_ = true;
     setGuidesEditable(false);
     activeLayer_ = app_.object(member::ActiveLayer);
+    if (activeLayer_) activeLayerName_ = activeLayer_.get(member::Name).toText();
   }
 
   void restore() {
-    if (activeLayer_) activeLayer_.call(member::Activate);
+    activateRemembered();
     setGuidesEditable(true);
     const Dispatch document = ActiveDocument(app_);
     document.put(member::Unit, unit_);
@@ -128,6 +129,17 @@ public:
   }
 
 private:
+  // A user working on an earlier run's mark layer had it replaced: its successor of the same
+  // name becomes active again, or, for a squares layer that a plain run removed, none.
+  void activateRemembered() {
+    if (!activeLayer_) return;
+    if (activeLayerName_ == kRegmarkLayer || activeLayerName_ == kSquaresLayer) {
+      if (Dispatch successor = FindLayer(app_, activeLayerName_.c_str())) successor.call(member::Activate);
+      return;
+    }
+    activeLayer_.call(member::Activate);
+  }
+
   void setGuidesEditable(bool editable) {
     const Dispatch document = ActiveDocument(app_);
     document.object(member::MasterPage).object(member::GuidesLayer).put(member::Editable, Variant::boolean(editable));
@@ -136,7 +148,7 @@ private:
   // Each step on its own: one refusal must not keep the others from being put back.
   void restoreQuietly() noexcept {
     const Dispatch document = [&] { try { return ActiveDocument(app_); } catch (...) { return Dispatch(); } }();
-    try { if (activeLayer_) activeLayer_.call(member::Activate); } catch (...) {}
+    try { activateRemembered(); } catch (...) {}
     if (guidesLocked_) {
       try { document.object(member::MasterPage).object(member::GuidesLayer).put(member::Editable, Variant::boolean(true)); } catch (...) {}
       try { document.object(member::ActivePage).object(member::GuidesLayer).put(member::Editable, Variant::boolean(true)); } catch (...) {}
@@ -148,6 +160,7 @@ private:
   Dispatch app_;
   Variant unit_, referencePoint_;
   Dispatch activeLayer_;
+  std::wstring activeLayerName_;
   bool saved_ = false;
   bool guidesLocked_ = false;
   bool restored_ = false;

@@ -78,6 +78,26 @@ INSTANTIATE_TEST_SUITE_P(Home, CorelTemplateRefused,
                                            NotInstalledCase{"TemplatePathTooLong", 260}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(CorelCommands, HomeFolderExampleGivesTheTemplatePath) {
+  const std::string home = "C:\\Orvan\\Cutbench";
+  orvan::test::FolderTree::writeFile(home + "\\Templates\\Orvan_Q_Series.cdt", "CorelDRAW template");
+  registry.setString(HKEY_LOCAL_MACHINE, kHomeKey, "Homedir", home, RegView::Bits64);
+  const json dump = station.run({"--event", "command:LoadNewTemplate"});
+  orvan::test::FolderTree::removeAll("C:\\Orvan");
+  EXPECT_EQ(dump["documentsFromTemplates"], json({"C:\\Orvan\\Cutbench\\Templates\\Orvan_Q_Series.cdt"}));
+  EXPECT_EQ(dump["documents"].size(), 1u);
+}
+
+TEST_F(CorelCommands, PalettePathBeyondTheBufferIsRefusedNotCut) {
+  registry.setString(HKEY_LOCAL_MACHINE, kHomeKey, "HomeDir", "C:\\" + std::string(265, 'p'), RegView::Bits64);
+  const json dump = station.run({"--version", "16", "--event", "started"});
+  const auto errors = Dialogs(dump, "Error");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0]["texts"][0], "Orvan Cutbench is not correctly installed");
+  EXPECT_TRUE(dump["palettesOpened"].empty());
+  EXPECT_TRUE(dump["palettesRefused"].empty()) << "no cut path reaches the host";
+}
+
 TEST_F(CorelCommands, MissingTemplateShowsTheHostError) {
   Home(RegView::Bits64, "Homedir");
   DeleteFileA(station.tree().path("Home\\Templates\\Orvan_Q_Series.cdt").c_str());

@@ -175,6 +175,18 @@ TEST(CorelMarks, PlainCommandGroupIsNamedAfterItsTooltip) {
   EXPECT_EQ(dump["documents"][0]["commandGroups"], json::parse(R"([{"name":"Add Cutrix regmarks","closed":true}])"));
 }
 
+TEST(CorelMarks, ActiveMarkLayerOfAnEarlierRunStaysActiveAfterItsReplacement) {
+  CorelStation station;
+  json artwork = Artwork({Rectangle(0, 0, 200, 100)});
+  artwork["pages"][0]["layers"].push_back(
+      {{"name", "Regmark"}, {"shapes", json::array({{{"kind", "ellipse"}, {"cx", 900}, {"cy", 900}, {"rx", 2.5}}})}});
+  artwork["activeLayer"] = "Regmark";
+  const json dump = RunMarks(station, artwork, {"SetCutrixMarkers"});
+  EXPECT_TRUE(dump["dialogs"].empty());
+  EXPECT_EQ(dump["documents"][0]["activeLayer"], "Regmark");
+  ExpectPoints(Centres(FindLayer(dump, "Regmark"), "ellipse"), {{-12.5, -7.5}, {-12.5, 97.5}, {212.5, 2.5}, {212.5, 107.5}});
+}
+
 TEST(CorelMarks, EmptyActivePageIsRefusedAndLeftAsItWas) {
   CorelStation station;
   json artwork = Artwork({Rectangle(0, 0, 50, 50)});
