@@ -113,7 +113,10 @@ std::string ShownPage(HWND form) {
   HWND notebook = Child(form, "", "SysTabControl32");
   std::string shown;
   for (HWND page = notebook ? GetWindow(notebook, GW_CHILD) : nullptr; page; page = GetWindow(page, GW_HWNDNEXT))
-    if (IsWindowVisible(page)) shown += (shown.empty() ? "" : "|") + Text(page);
+    if (IsWindowVisible(page)) {
+      if (!shown.empty()) shown += "|";
+      shown += Text(page);
+    }
   return shown;
 }
 
