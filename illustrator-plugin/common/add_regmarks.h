@@ -79,7 +79,8 @@ class RegmarkDrawer {
       // undefined places, so the empty layers go again and the user is told.
       Edition::Layer()->DeleteLayer(regmark);
       if (squares) Edition::Layer()->DeleteLayer(squares);
-      if (remembered_) Edition::Layer()->SetCurrentLayer(remembered_);
+      if (remembered_ && remembered_ != regmark && remembered_ != squares)
+        Edition::Layer()->SetCurrentLayer(remembered_);
       ShowWarningBox(frame.status == orvan::frame::FrameStatus::NoArtwork ? kNothingToMark : kArtworkNotMeasurable);
       return kNoErr;
     }

@@ -196,11 +196,21 @@ TEST(Marks, CurrentRegmarkLayerIsFollowedByItsReplacement) {
   EXPECT_EQ(PathsOf(LayerOf(run.dump, "Regmark"), "oval").size(), 4u);
 }
 
-TEST(Marks, ArtworkThatCannotBeSelectedGetsNoMarksAndAClearMessage) {
-  const json artwork = json::parse(R"({"layers": [
+struct Unmarkable {
+  const char* name;
+  const char* current;  // the layer current before the command
+  const char* currentAfter;
+};
+
+class NothingSelectable : public ::testing::TestWithParam<Unmarkable> {};
+
+TEST_P(NothingSelectable, GetsNoMarksAndAClearMessage) {
+  json artwork = json::parse(R"({"layers": [
       {"title": "Locked", "editable": false, "art": [{"kind": "oval", "bounds": [0, 10, 10, 0]}]},
-      {"title": "Work", "art": [{"kind": "oval", "bounds": [0, 10, 10, 0], "locked": true}]}],
+      {"title": "Work", "art": [{"kind": "oval", "bounds": [0, 10, 10, 0], "locked": true}]},
+      {"title": "Regmark", "art": []}],
     "current": "Work"})");
+  artwork["current"] = GetParam().current;
   HostRun run = RunHost({"--run", ThisEdition().marks}, &artwork);
   const json& d = run.dump;
   const auto go = MessagesOf(d, "AI Menu", "AI Go");
@@ -211,5 +221,11 @@ TEST(Marks, ArtworkThatCannotBeSelectedGetsNoMarksAndAClearMessage) {
   EXPECT_NE(go[0]["dialogs"][0]["texts"][0].get<std::string>().find("nothing in the document can be selected"),
             std::string::npos);
   EXPECT_TRUE(LayerOf(d, "Regmark").is_null());
-  EXPECT_EQ(d["currentLayer"], "Work");
+  EXPECT_EQ(d["currentLayer"], GetParam().currentAfter);
 }
+
+// An earlier "Regmark" layer that was current is gone with the new one; the top layer is current.
+INSTANTIATE_TEST_SUITE_P(Documents, NothingSelectable,
+                         ::testing::Values(Unmarkable{"WorkLayerCurrent", "Work", "Work"},
+                                           Unmarkable{"OldMarksCurrent", "Regmark", "Locked"}),
+                         [](const auto& info) { return std::string(info.param.name); });
