@@ -36,7 +36,8 @@ endif()
 # orvan_add_gtest(NAME SOURCES ... [LIBS ...] [ENV VAR=VALUE ...] [TIMEOUT s] [LABELS ...] [PARALLEL])
 # One GoogleTest program, one ctest entry; under a cross build ctest runs it through Wine.
 # Windows tests share one Wine prefix, its registry and C: drive, so they run one at a time unless
-# PARALLEL says the program touches nothing shared (no registry, only folders of its own).
+# PARALLEL says the program touches nothing shared (no registry, only folders of its own). A test that needs
+# a further lock appends it (set_property(TEST ... APPEND PROPERTY RESOURCE_LOCK ...)), never replaces this one.
 function(orvan_add_gtest name)
   cmake_parse_arguments(T "PARALLEL" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})

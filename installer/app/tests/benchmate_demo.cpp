@@ -1,6 +1,6 @@
 // The demo's hands on a running Benchmate.exe: one command per call, so a script can take a screenshot
 // between them. Prints window rectangles as "left top width height" for cropping.
-//   benchmate_demo form | page INDEX | press CAPTION... | about | close-about | close | shot CLASS FILE.bmp
+//   benchmate_demo form | page INDEX | press CAPTION... | report | about | close-about | close | shot CLASS FILE.bmp
 // "shot" copies a window as Windows shows it into a bitmap file: without a window manager, Wine leaves an owned
 // window that overlaps its owner black on the X display, although Windows itself shows it whole.
 #include <windows.h>
@@ -80,7 +80,9 @@ int Shot(HWND window, const std::string& file) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    std::fprintf(stderr, "usage: benchmate_demo form | page INDEX | press CAPTION... | about | close-about | close\n");
+    std::fprintf(stderr,
+                 "usage: benchmate_demo form | page INDEX | press CAPTION... | report | about | close-about | close | "
+                 "shot CLASS FILE.bmp\n");
     return 2;
   }
   HWND form = WaitFor("TPluginForm", 60000);
@@ -97,6 +99,11 @@ int main(int argc, char** argv) {
     HWND button = path.size() == 1 ? Child(form, path[0], "Button") : Find(form, path);
     if (!Press(button)) return PrintRect(nullptr);
     return PrintRect(form);
+  }
+  if (command == "report") {
+    std::fputs(ReportText(form).c_str(), stdout);
+    std::fputs("\n", stdout);
+    return 0;
   }
   if (command == "about") {
     PostMessageA(form, WM_SYSCOMMAND, 16, 0);
