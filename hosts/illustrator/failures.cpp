@@ -14,16 +14,16 @@ AIErr ParseCode(const std::string& text) {
   return FourCharCode(chars);
 }
 
-void Failures::add(const std::string& specification) {
-  const auto at = specification.rfind('@');
-  const auto eq = specification.rfind('=');
+void Failures::add(const std::string& line) {
+  const auto at = line.rfind('@');
+  const auto eq = line.rfind('=');
   if (at == std::string::npos || eq == std::string::npos || eq < at)
-    throw std::invalid_argument("expected SUITE.OPERATION@N=CODE: " + specification);
-  const std::string operation = specification.substr(0, at);
+    throw std::invalid_argument("expected SUITE.OPERATION@N=CODE: " + line);
+  const std::string operation = line.substr(0, at);
   if (operation.find('.') == std::string::npos) throw std::invalid_argument("expected SUITE.OPERATION: " + operation);
-  Rule rule{operation, std::stoi(specification.substr(at + 1, eq - at - 1)), {}};
-  if (rule.n < 1) throw std::invalid_argument("calls are counted from 1: " + specification);
-  const std::string code = specification.substr(eq + 1);
+  Rule rule{operation, std::stoi(line.substr(at + 1, eq - at - 1)), {}};
+  if (rule.n < 1) throw std::invalid_argument("calls are counted from 1: " + line);
+  const std::string code = line.substr(eq + 1);
   rule.outcome.active = true;
   if (code == "NULL") {
     rule.outcome.empty = true;

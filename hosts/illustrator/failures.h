@@ -19,8 +19,8 @@ struct Injection {
 
 class Failures {
  public:
-  // Throws std::invalid_argument for a malformed specification.
-  void add(const std::string& specification);
+  // Throws std::invalid_argument for a malformed line.
+  void add(const std::string& line);
   Injection check(const std::string& suite, const std::string& operation);
   int calls(const std::string& suite, const std::string& operation) const;
 

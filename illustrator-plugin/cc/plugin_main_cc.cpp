@@ -2,6 +2,7 @@
 #include <cstring>
 #include <new>
 
+#include "cc_edition.h"
 #include "plugin_entry.h"
 #include "regmark_plugin.h"
 #include "suites_cc.h"
@@ -15,6 +16,17 @@ bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 using orvan::markwell::cc::Plugin;
 using orvan::markwell::cc::RegmarkPlugin;
 
+// Startup runs outside the object's own guard; whatever it raises must still let the object go.
+AIErr Start(Plugin* plugin, SPMessageData* message) {
+  try {
+    return plugin->OnStartup(message);
+  } catch (const ai::Error& e) {
+    return e.code;
+  } catch (...) {
+    return kCantHappenErr;
+  }
+}
+
 AIErr Dispatch(const char* caller, const char* selector, SPMessageData* message) {
   sSPBasic = message->basic;
   auto* plugin = static_cast<Plugin*>(message->globals);
@@ -23,7 +35,7 @@ AIErr Dispatch(const char* caller, const char* selector, SPMessageData* message)
     plugin = new (std::nothrow) RegmarkPlugin(message->self);
     if (!plugin) return kOutOfMemoryErr;
     message->globals = plugin;
-    if (AIErr err = plugin->OnStartup(message)) {
+    if (AIErr err = Start(plugin, message)) {
       plugin->ReportFailure(err, caller, selector);
       delete plugin;
       message->globals = nullptr;

@@ -45,9 +45,7 @@ class RegmarkDrawer {
   using Rect = AIRealRectT<Real>;
 
   AIErr AddRegmarks(bool withSquares) {
-    AILayerHandle remembered = nullptr;
-    Edition::Layer()->GetCurrentLayer(&remembered);
-    remembered_ = remembered;
+    Edition::Layer()->GetCurrentLayer(&remembered_);
 
     RecreateLayer(kRegmarkLayer, {0, 0, 0});
     AILayerHandle regmark = FindLayer(kRegmarkLayer);
@@ -90,8 +88,9 @@ class RegmarkDrawer {
 
     AIArtHandle marksGroup = nullptr, squaresGroup = nullptr;
     if (AIErr err = NewGroupIn(regmark, &marksGroup)) return err;
-    if (squares)
+    if (squares) {
       if (AIErr err = NewGroupIn(squares, &squaresGroup)) return err;
+    }
 
     for (const auto& element : frame.elements) {
       const bool onSquares = element.layer == orvan::frame::FrameLayer::CutOutSquares;

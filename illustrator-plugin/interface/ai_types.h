@@ -48,7 +48,7 @@ struct AIRGBColor {
   std::uint16_t red, green, blue;  // 0 to 65535
 };
 
-// Art types (NewArt, matching specifications).
+// Art types (NewArt, the match descriptions of the Matching Art suite).
 constexpr std::int16_t kAnyArt = -1;
 constexpr std::int16_t kGroupArt = 1;
 constexpr std::int16_t kPathArt = 2;

@@ -100,18 +100,39 @@ INSTANTIATE_TEST_SUITE_P(Dispatch, OtherMessages,
                                            Other{"ActionManager", "Action Manager", "Do Action"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Lifecycle, FailedStartupCleansUpAndTheCommandsAreGone) {
-  // The first item is the separator probe, refused by a host without the group; the second is
-  // the submenu item, refused here.
-  HostRun run = RunHost({"--fail", "AI Menu Suite.AddMenuItem@2=PARM", "--run", ThisEdition().marks}, &kOneObject);
+struct StartupFailure {
+  const char* name;
+  const char* ccFailure;
+  const char* cs1Failure;
+  const char* code;
+};
+
+class FailedStartup : public ::testing::TestWithParam<StartupFailure> {};
+
+TEST_P(FailedStartup, CleansUpAndTheCommandsAreGone) {
+  const char* failure = ThisEdition().cs1 ? GetParam().cs1Failure : GetParam().ccFailure;
+  HostRun run = RunHost({"--fail", failure, "--run", ThisEdition().marks}, &kOneObject);
   const json& d = run.dump;
-  EXPECT_EQ(MessagesOf(d, "SP Interface", "Startup")[0]["resultText"], "PARM");
+  EXPECT_EQ(MessagesOf(d, "SP Interface", "Startup")[0]["resultText"], GetParam().code);
   EXPECT_EQ(d["plugin"]["running"], false);
   EXPECT_EQ(d["plugin"]["globalsSet"], false);
   EXPECT_EQ(d["host"]["blocks"], json::array());
   EXPECT_EQ(MessagesOf(d, "AI Menu", "AI Go")[0]["sent"], false);
   EXPECT_EQ(MessagesOf(d, "SP Interface", "Shutdown").size(), 0u);
 }
+
+// The first item added is the separator probe, refused by a host without the group; the second
+// is the submenu item. The submenu item's automatic enabling is not checked; the first command's is.
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedStartup,
+    ::testing::Values(
+        StartupFailure{"SubmenuItemRefused", "AI Menu Suite.AddMenuItem@2=PARM", "AI Menu Suite.AddMenuItem@2=PARM",
+                       "PARM"},
+        StartupFailure{"CommandEnablingRefused", "AI Menu Suite.UpdateMenuItemAutomatically@2=PARM",
+                       "AI Menu Suite.UpdateMenuItemAutomatically@2=PARM", "PARM"},
+        StartupFailure{"MenuTextUnavailable", "AI Unicode String Suite.FromUTF8@1=MEM!",
+                       "ADM Basic Suite.GetIndexString@1=MEM!", "MEM!"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Lifecycle, SuiteTheHostDoesNotOfferStopsStartup) {
   const std::string suite = ThisEdition().cs1 ? "AI Document Suite@8" : "AI Layer Suite@13";
