@@ -11,6 +11,7 @@ struct Globals {
   AIMenuItemHandle marksWithSquaresItem;
   std::int32_t unused[2];
 };
+static_assert(sizeof(void*) != 4 || sizeof(Globals) == 16, "the host hands out a 16-byte block");
 
 AIErr AddRegmarksMenus(SPPluginRef self, Globals* globals);
 

@@ -59,28 +59,28 @@ struct Event {
 
 // "closed", "selection", "started", "command:ID", "query:ID", or "N[:ARG,...]" with the arguments
 // listed element 0 first; an argument is text, "#bool" (a reference to a 16-bit Boolean) or "#int".
-void BuildEvent(const std::string& spec, Event& e) {
-  e.name = spec;
-  if (spec == "closed") { e.number = 16; return; }
-  if (spec == "selection") { e.number = 17; return; }
-  if (spec == "started") { e.number = 18; return; }
-  if (spec.rfind("command:", 0) == 0) {
+void BuildEvent(const std::string& text, Event& e) {
+  e.name = text;
+  if (text == "closed") { e.number = 16; return; }
+  if (text == "selection") { e.number = 17; return; }
+  if (text == "started") { e.number = 18; return; }
+  if (text.rfind("command:", 0) == 0) {
     e.number = 20;
-    e.args.text(spec.substr(8));
+    e.args.text(text.substr(8));
     return;
   }
-  if (spec.rfind("query:", 0) == 0) {
+  if (text.rfind("query:", 0) == 0) {
     e.number = 21;
     e.args.boolean();  // element 0: not used by the plug-in
     e.args.boolean();  // element 1: the enabled state
-    e.args.text(spec.substr(6));
+    e.args.text(text.substr(6));
     e.answerSlot = 1;
     return;
   }
-  const size_t colon = spec.find(':');
-  e.number = std::stol(spec.substr(0, colon));
+  const size_t colon = text.find(':');
+  e.number = std::stol(text.substr(0, colon));
   if (colon == std::string::npos) return;
-  std::string rest = spec.substr(colon + 1);
+  std::string rest = text.substr(colon + 1);
   size_t at = 0;
   while (at <= rest.size()) {
     const size_t comma = rest.find(',', at);
@@ -107,9 +107,9 @@ void CloseActiveDocument() {
     if (!(*it)->closed) { host.activeDocument = *it; break; }
 }
 
-json SendEvent(const std::string& spec) {
+json SendEvent(const std::string& text) {
   Event e;
-  BuildEvent(spec, e);
+  BuildEvent(text, e);
   if (e.number == 16) CloseActiveDocument();
   json record = {{"event", e.number}, {"name", e.name}};
   Host& host = TheHost();
