@@ -19,6 +19,8 @@ done < <(for p in "${packages[@]}"; do
 # Node.js may come from another source than Debian (with npm inside): ask for the commands, not the packages.
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
+# The demo and its check use python3 for small pixel and file tasks; a minimal Debian has none.
+command -v python3 >/dev/null || missing+=(python3)
 
 # The release checks read the swatch files back with an npm package, pinned in tests/release/package-lock.json.
 node_tools() {
