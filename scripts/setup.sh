@@ -35,6 +35,7 @@ node_tools() {
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"
   node_tools
+  "$(dirname "${BASH_SOURCE[0]}")/setup-ia32.sh"
   exit 0
 fi
 
@@ -45,3 +46,4 @@ dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i3
 apt-get update || echo "setup: apt-get update reported a failure; going on with the indexes it got"
 apt-get install -y --no-install-recommends -t bookworm "${missing[@]}"
 node_tools
+"$(dirname "${BASH_SOURCE[0]}")/setup-ia32.sh"
