@@ -13,8 +13,10 @@ ORVAN_WINE_LOG=$ORVAN_BUILD_ROOT/wine.log
 
 wine_server_running() {
   [ -d "$WINEPREFIX" ] || return 1
-  local dir
-  dir=$(printf '/tmp/.wine-%s/server-%x-%x' "$(id -u)" "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  local base=/tmp/.wine-$(id -u) dir
+  # Debian's Wine keeps the server's folder under a random name in /tmp and writes that name into the prefix.
+  if [ -f "$WINEPREFIX/wineserver" ]; then base=/tmp/$(cat "$WINEPREFIX/wineserver"); fi
+  dir=$(printf '%s/server-%x-%x' "$base" "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
   [ -S "$dir/socket" ] && pgrep -f wineserver >/dev/null
 }
 
