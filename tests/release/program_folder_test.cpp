@@ -24,24 +24,30 @@ namespace {
 
 enum class Role { Installer, VersionLibrary, IllustratorPlugin, CorelPlugin };
 
+// Which version resource a binary carries. Ours: the maker's own, the same maker named in each. MarkwellBlock:
+// the Illustrator plug-in's block, whose company "Orvan" and product "Adobe Illustrator" stay as Illustrator
+// users know them. None: the 32-bit CS1 edition has dialogs and strings in its place.
+enum class Version { Ours, MarkwellBlock, None };
+
 struct Binary {
   const char* path;  // below the program folder
   Role role;
   bool is64;
+  Version version;
 };
 
 const Binary kBinaries[] = {
-    {"Benchmate.exe", Role::Installer, false},
-    {"VersionInfo.dll", Role::VersionLibrary, false},
-    {"Adobe/MarkwellCS1.aip", Role::IllustratorPlugin, false},
-    {"Adobe/MarkwellCS6.aip", Role::IllustratorPlugin, false},
-    {"Adobe/MarkwellCC.aip", Role::IllustratorPlugin, false},
-    {"Adobe/MarkwellCC2018.aip", Role::IllustratorPlugin, false},
-    {"Adobe/x64/MarkwellCS6.aip", Role::IllustratorPlugin, true},
-    {"Adobe/x64/MarkwellCC.aip", Role::IllustratorPlugin, true},
-    {"Adobe/x64/MarkwellCC2018.aip", Role::IllustratorPlugin, true},
-    {"Corel/plugin/Win32/Tablebar.cpg", Role::CorelPlugin, false},
-    {"Corel/plugin/x64/Tablebar.cpg", Role::CorelPlugin, true},
+    {"Benchmate.exe", Role::Installer, false, Version::Ours},
+    {"VersionInfo.dll", Role::VersionLibrary, false, Version::Ours},
+    {"Adobe/MarkwellCS1.aip", Role::IllustratorPlugin, false, Version::None},
+    {"Adobe/MarkwellCS6.aip", Role::IllustratorPlugin, false, Version::MarkwellBlock},
+    {"Adobe/MarkwellCC.aip", Role::IllustratorPlugin, false, Version::MarkwellBlock},
+    {"Adobe/MarkwellCC2018.aip", Role::IllustratorPlugin, false, Version::MarkwellBlock},
+    {"Adobe/x64/MarkwellCS6.aip", Role::IllustratorPlugin, true, Version::MarkwellBlock},
+    {"Adobe/x64/MarkwellCC.aip", Role::IllustratorPlugin, true, Version::MarkwellBlock},
+    {"Adobe/x64/MarkwellCC2018.aip", Role::IllustratorPlugin, true, Version::MarkwellBlock},
+    {"Corel/plugin/Win32/Tablebar.cpg", Role::CorelPlugin, false, Version::Ours},
+    {"Corel/plugin/x64/Tablebar.cpg", Role::CorelPlugin, true, Version::Ours},
 };
 
 const char* const kSwatchFiles[] = {"Adobe/Q_series.ase", "Adobe/Q_series_CutContour.ase"};
@@ -181,32 +187,59 @@ TEST_P(ShippedBinary, ImportsWindowsSystemLibrariesOnly) {
   }
 }
 
-TEST_P(ShippedBinary, CarriesAFullVersionResource) {
-  const auto data = image_->resource(std::uint16_t{16}, std::uint16_t{1});
-  ASSERT_TRUE(data) << GetParam().path << " has no version resource";
-  std::string error;
-  auto info = release::parseVersionInfo(*data, error);
-  ASSERT_TRUE(info) << GetParam().path << ": " << error;
-  for (const char* key : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
-                          "OriginalFilename", "ProductName", "ProductVersion"}) {
-    const auto it = info->strings.find(key);
-    EXPECT_TRUE(it != info->strings.end() && !it->second.empty()) << GetParam().path << " lacks " << key;
+// The parsed version resource of the binary under test, or a failure that says why there is none.
+class VersionedBinary : public ShippedBinary {
+protected:
+  void SetUp() override {
+    ShippedBinary::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    const auto data = image_->resource(std::uint16_t{16}, std::uint16_t{1});
+    ASSERT_TRUE(data) << GetParam().path << " has no version resource";
+    std::string error;
+    info_ = release::parseVersionInfo(*data, error);
+    ASSERT_TRUE(info_) << GetParam().path << ": " << error;
   }
-  EXPECT_EQ(lower(info->strings["OriginalFilename"]), lower(path_.filename().string()))
+  void expectEveryKeyFilled() {
+    for (const char* key : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+                            "OriginalFilename", "ProductName", "ProductVersion"}) {
+      const auto it = info_->strings.find(key);
+      EXPECT_TRUE(it != info_->strings.end() && !it->second.empty()) << GetParam().path << " lacks " << key;
+    }
+  }
+  std::optional<release::VersionInfo> info_;
+};
+
+class OwnVersionResource : public VersionedBinary {};
+
+TEST_P(OwnVersionResource, IsFull) {
+  expectEveryKeyFilled();
+  EXPECT_EQ(lower(info_->strings["OriginalFilename"]), lower(path_.filename().string()))
       << GetParam().path << " ships under another name than its version resource gives";
-  EXPECT_EQ(fourPartVersion(info->strings["FileVersion"]), info->fileVersionText())
+  EXPECT_EQ(fourPartVersion(info_->strings["FileVersion"]), info_->fileVersionText())
       << "the FileVersion text and the fixed file version of " << GetParam().path << " differ";
-  EXPECT_EQ(info->fileType, GetParam().role == Role::Installer ? 1u : 2u)
+  EXPECT_EQ(info_->fileType, GetParam().role == Role::Installer ? 1u : 2u)
       << GetParam().path << ": file type VFT_APP for the program, VFT_DLL for a library";
-  EXPECT_EQ(info->fileOS & 0xffffu, 4u) << GetParam().path << ": the file OS must name 32-bit Windows (VOS__WINDOWS32)";
+  EXPECT_EQ(info_->fileOS & 0xffffu, 4u) << GetParam().path << ": the file OS must name 32-bit Windows (VOS__WINDOWS32)";
   // Explorer finds the strings through the translation, so the two must agree.
-  EXPECT_EQ(lower(info->stringTable).substr(0, 4), "0409") << GetParam().path << ": the strings are not US English";
+  EXPECT_EQ(lower(info_->stringTable).substr(0, 4), "0409") << GetParam().path << ": the strings are not US English";
   char declared[9] = "";
-  if (!info->translations.empty()) {
-    std::snprintf(declared, sizeof declared, "%04x%04x", info->translations[0] & 0xffff, info->translations[0] >> 16);
+  if (!info_->translations.empty()) {
+    std::snprintf(declared, sizeof declared, "%04x%04x", info_->translations[0] & 0xffff, info_->translations[0] >> 16);
   }
-  EXPECT_EQ(std::string(declared), lower(info->stringTable))
+  EXPECT_EQ(std::string(declared), lower(info_->stringTable))
       << GetParam().path << ": the translation does not name the string table";
+}
+
+// One resource script serves the six MarkwellCC-source files; each must still name itself, or Explorer and a
+// support call see "MarkwellCC.aip" for a file that is MarkwellCS6.aip.
+class MarkwellVersionBlock : public VersionedBinary {};
+
+TEST_P(MarkwellVersionBlock, NamesTheFileItShipsAs) {
+  expectEveryKeyFilled();
+  EXPECT_EQ(info_->strings["OriginalFilename"], path_.filename().string()) << GetParam().path;
+  EXPECT_EQ(info_->strings["InternalName"], path_.stem().string()) << GetParam().path;
+  EXPECT_EQ(fourPartVersion(info_->strings["FileVersion"]), info_->fileVersionText()) << GetParam().path;
+  EXPECT_EQ(info_->fileType, 2u) << GetParam().path << ": file type VFT_DLL";
 }
 
 // Illustrator looks at a plug-in's property list before loading it: the kind of plug-in, and the entry point
@@ -250,6 +283,14 @@ TEST_P(IllustratorPlugin, CarriesItsPropertyList) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dist, ShippedBinary, ::testing::ValuesIn(kBinaries), caseName);
+INSTANTIATE_TEST_SUITE_P(Dist, OwnVersionResource,
+                         ::testing::ValuesIn(binariesWhere([](const Binary& b) { return b.version == Version::Ours; })),
+                         caseName);
+INSTANTIATE_TEST_SUITE_P(Dist, MarkwellVersionBlock,
+                         ::testing::ValuesIn(binariesWhere([](const Binary& b) {
+                           return b.version == Version::MarkwellBlock;
+                         })),
+                         caseName);
 INSTANTIATE_TEST_SUITE_P(Dist, ShippedLibrary,
                          ::testing::ValuesIn(binariesWhere([](const Binary& b) { return b.role != Role::Installer; })),
                          caseName);
@@ -307,6 +348,7 @@ TEST(Installer, ManifestAsksForAdministratorRightsAndNamesWindows7To11) {
 TEST(ProgramFolder, AllBinariesNameTheSameMaker) {
   std::map<std::string, std::string> companies;
   for (const Binary& b : kBinaries) {
+    if (b.version != Version::Ours) continue;
     std::string error;
     const auto image = PeImage::load(distDir() / b.path, error);
     const auto data = image ? image->resource(std::uint16_t{16}, std::uint16_t{1}) : std::nullopt;
