@@ -77,7 +77,7 @@ step "The host folders after the installation"
 cat "$out/host-folders.txt" | sed 's/^/    /'
 
 find_installed() { (cd "$drive_c" && find . -path "*$1" -print -quit | sed 's|^\./||'); }
-ai64=$(find_installed "Adobe Illustrator CC 2019 (64 Bit)/*/MarkwellCC2018.aip")
+ai64=$(find_installed "Program Files/Adobe/Adobe Illustrator CC 2019/*/MarkwellCC2018.aip")
 ai32=$(find_installed "Adobe Illustrator CS5.1/*/MarkwellCS1.aip")
 cpg=$(find_installed "CorelDRAW Graphics Suite 2022/Draw/Plugins64/Tablebar.cpg")
 for found in ai64 ai32 cpg; do
