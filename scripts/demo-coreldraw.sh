@@ -6,7 +6,8 @@
 # --installed names a CorelDRAW folder as an installation left it (Programs64\CorelDRW.exe being the
 # simulated CorelDRAW, Draw\Plugins64 holding Tablebar.cpg and its icons); without it the demo lays out
 # such a folder from the build. --version is the CorelDRAW major version the host reports.
-# The template command needs the maker's home folder; the caller lays it out and names it in the registry.
+# With --installed the template command runs too: the caller lays out the maker's home folder and names it in
+# the registry.
 # The caller has a display and a wineserver up (scripts/wine-env.sh: xvfb_up, wine_up).
 set -euo pipefail
 ORVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -45,7 +46,8 @@ lay_out_from_build() {
   done
   installed=$station
 }
-[ -n "$installed" ] || lay_out_from_build
+from_installation=true
+if [ -z "$installed" ]; then from_installation=false; lay_out_from_build; fi
 host=$installed/Programs64/CorelDRW.exe
 for needed in "$host" "$installed/Draw/Plugins64/Tablebar.cpg"; do
   [ -f "$needed" ] || { echo "demo-coreldraw: $needed is missing" >&2; exit 1; }
@@ -81,7 +83,9 @@ run publish SetCutrixMarkersAndSquares --event command:PublishToPDF --save-as "$
 pdftoppm -png -r 72 -singlefile "$pdf" "${pdf%.pdf}-page"
 echo "demo-coreldraw: Publish PDF -> $pdf, page 1 as ${pdf%.pdf}-page.png"
 
-# The template command on an empty CorelDRAW: a new document from the home folder's flatbed template.
+# The template command on an empty CorelDRAW: a new document from the home folder's flatbed template,
+# which only a laid-out workstation has.
+$from_installation || exit 0
 stem=$out/coreldraw-template
 wine "$host" --plugin "$plugin" --version "$version" --event command:LoadNewTemplate \
   --dump "$(winpath "$stem.json")" --svg "$(winpath "$stem.svg")" </dev/null
