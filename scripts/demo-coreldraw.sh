@@ -27,7 +27,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-winpath() { echo "Z:${1//\//\\}"; }
+source "$ORVAN_ROOT/scripts/demo-common.sh"
 
 # CorelDRAW as installed: the program in Programs64, the plug-in and its icons in Draw\Plugins64.
 lay_out_from_build() {
@@ -54,14 +54,6 @@ for needed in "$host" "$installed/Draw/Plugins64/Tablebar.cpg"; do
 done
 plugin=$(winpath "$installed/Draw/Plugins64/Tablebar.cpg")
 sample=$(winpath "$ORVAN_ROOT/hosts/coreldraw/samples/sample_artwork.json")
-
-to_png() {
-  if command -v rsvg-convert >/dev/null; then
-    rsvg-convert --zoom 1.5 "$1" -o "$2"
-  else
-    convert -density 108 "$1" "$2"
-  fi
-}
 
 # name command [more host options]
 run() {

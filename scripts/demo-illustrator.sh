@@ -24,16 +24,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-winpath() { echo "Z:${1//\//\\}"; }
+source "$ORVAN_ROOT/scripts/demo-common.sh"
 sample=$(winpath "$ORVAN_ROOT/hosts/illustrator/samples/sample_artwork.json")
-
-to_png() {
-  if command -v rsvg-convert >/dev/null; then
-    rsvg-convert --zoom 1.5 "$1" -o "$2"
-  else
-    convert -density 108 "$1" "$2"
-  fi
-}
 
 # edition arch plugin plain-command squares-command
 run_edition() {

@@ -29,7 +29,7 @@ for needed in Benchmate.exe VersionInfo.dll workstation.exe benchmate_demo.exe; 
   [ -f "$bin/$needed" ] || { echo "demo-installer: $bin/$needed is missing; build win32 first" >&2; exit 1; }
 done
 
-winpath() { echo "Z:${1//\//\\}"; }
+source "$ORVAN_ROOT/scripts/demo-common.sh"
 sample=$(winpath "$description")
 program='C:\Program Files (x86)\Orvan\Benchmate'
 program_linux="$WINEPREFIX/drive_c/Program Files (x86)/Orvan/Benchmate"

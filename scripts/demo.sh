@@ -24,7 +24,7 @@ step() {
   n=$((n + 1))
   printf '[%d/%d %3ds] %s\n' "$n" "$total" "$(($(date +%s) - started))" "$*"
 }
-winpath() { echo "Z:${1//\//\\}"; }
+source "$ORVAN_ROOT/scripts/demo-common.sh"
 drive_c=$WINEPREFIX/drive_c
 
 step "A fresh Wine prefix in $WINEPREFIX"
@@ -88,7 +88,7 @@ step "The simulated Illustrator, both editions, both commands, with the installe
 scripts/demo-illustrator.sh "$build" "$out/illustrator" --plugin64 "$drive_c/$ai64" --plugin32 "$drive_c/$ai32" \
   >"$out/illustrator/log.txt"
 
-step "The simulated CorelDRAW 2022 with the installed Tablebar.cpg: marks, marks with squares, Publish PDF"
+step "The simulated CorelDRAW 2022 with the installed Tablebar.cpg: marks, marks with squares, Publish PDF, the template"
 corel_root=$drive_c/${cpg%/Draw/Plugins64/Tablebar.cpg}
 scripts/demo-coreldraw.sh "$build" "$out/coreldraw" --installed "$corel_root" --version 24 \
   >"$out/coreldraw/log.txt"
