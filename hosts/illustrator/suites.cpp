@@ -360,16 +360,16 @@ AIErr AI_CALL GetSelectedArt(AIArtHandle** matches, std::int32_t* count) {
   return HandOut(found, matches, count);
 }
 
-AIErr AI_CALL GetMatchingArt(const AIMatchingArtSpec* specs, std::int16_t specCount, AIArtHandle** matches,
+AIErr AI_CALL GetMatchingArt(const AIMatchingArtRequest* requests, std::int16_t requestCount, AIArtHandle** matches,
                              std::int32_t* count) {
   *matches = nullptr;
   *count = 0;
   ORVAN_INJECT(kAIMatchingArtSuite, "GetMatchingArt");
-  if (!specs || specCount <= 0) return kBadParameterErr;
+  if (!requests || requestCount <= 0) return kBadParameterErr;
   std::vector<Art*> found;
   for (Art* art : Doc().selectableArt()) {
-    for (std::int16_t i = 0; i < specCount; ++i) {
-      const AIMatchingArtSpec& s = specs[i];
+    for (std::int16_t i = 0; i < requestCount; ++i) {
+      const AIMatchingArtRequest& s = requests[i];
       const bool typeMatches = s.type == kAnyArt || (s.type == kGroupArt) == (art->shape == Shape::Group);
       if (typeMatches && (art->attrs & s.whichAttr) == (s.attr & s.whichAttr)) {
         found.push_back(art);

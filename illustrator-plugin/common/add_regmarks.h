@@ -151,9 +151,9 @@ class RegmarkDrawer {
   };
 
   void SetAttributeOnMatches(std::int32_t whichAttr, std::int32_t attr, std::int32_t mask, std::int32_t value) {
-    const AIMatchingArtSpec spec{kAnyArt, whichAttr, attr};
+    const AIMatchingArtRequest request{kAnyArt, whichAttr, attr};
     ArtList list;
-    if (Edition::MatchingArt()->GetMatchingArt(&spec, 1, &list.items, &list.count) != kNoErr || !list.items) return;
+    if (Edition::MatchingArt()->GetMatchingArt(&request, 1, &list.items, &list.count) != kNoErr || !list.items) return;
     for (std::int32_t i = 0; i < list.count; ++i) Edition::Art()->SetArtUserAttr(list.items[i], mask, value);
   }
 

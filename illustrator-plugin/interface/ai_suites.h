@@ -118,7 +118,7 @@ using AIArtSuite10 = AIArtSuiteT<float>;
 // no match gives kNoErr, a null list and a count of 0.
 struct AIMatchingArtSuite {
   AIErr(AI_CALL* GetSelectedArt)(AIArtHandle** matches, std::int32_t* count);
-  AIErr(AI_CALL* GetMatchingArt)(const AIMatchingArtSpec* specs, std::int16_t specCount, AIArtHandle** matches,
+  AIErr(AI_CALL* GetMatchingArt)(const AIMatchingArtRequest* requests, std::int16_t requestCount, AIArtHandle** matches,
                                  std::int32_t* count);
 };
 

@@ -71,7 +71,7 @@ constexpr std::int32_t kArtFullySelected = 8;
 // TransformArt flags.
 constexpr std::int32_t kTransformObjects = 1;
 
-struct AIMatchingArtSpec {
+struct AIMatchingArtRequest {
   std::int16_t type;        // kAnyArt or an art type
   std::int32_t whichAttr;   // attribute mask to test
   std::int32_t attr;        // required value of those bits
